@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the POSIX program into build/posix, installing the compiler and CMake when missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh g++ cmake ninja-build
+cmake -S . -B build/posix -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/posix --target quintrel

@@ -1,0 +1,58 @@
+#include "cmdline/parameter_list.h"
+
+#include <memory>
+
+#include "platform/command_line.h"
+#include "platform/runtime.h"
+
+namespace ParmU {
+namespace {
+
+std::unique_ptr<TStringList> g_parm_list;
+
+bool IsSwitchItem(const std::string& item) {
+  return !item.empty() && (item.front() == '/' || item.front() == '-');
+}
+
+// The list exists before it is filled, so that shut-down frees whatever a failed build left.
+void StartUp() {
+  if (g_parm_list) return;
+  g_parm_list = std::make_unique<TStringList>();
+  BuildParameterList(Runtime::RawCommandLine(), platform::kLowerSwitchItems, g_parm_list.get());
+}
+
+void ShutDown() {
+  g_parm_list.reset();
+}
+
+}  // namespace
+
+const Unit kUnit = {"ParmU", StartUp, ShutDown};
+
+const TStringList& ParmList() {
+  return *g_parm_list;
+}
+
+std::string LowerSwitchItem(std::string item) {
+  for (char& c : item) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return item;
+}
+
+void BuildParameterList(const std::string& raw_command_line, bool lower_switch_items,
+                        TStringList* list) {
+  list->SetDelimiter(',');
+  list->SetQuoteChar('"');
+  list->SetDelimitedText(raw_command_line);
+  if (!lower_switch_items) return;
+  const int count = list->Count();
+  for (int i = 0; i < count; ++i) {
+    if (!IsSwitchItem(list->Get(i))) continue;
+    std::string lowered = LowerSwitchItem(list->Get(i));
+    list->Delete(i);
+    list->Insert(i, std::move(lowered));
+  }
+}
+
+}  // namespace ParmU

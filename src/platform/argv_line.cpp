@@ -1,0 +1,41 @@
+#include "platform/argv_line.h"
+
+#include <cstring>
+
+namespace platform {
+namespace {
+
+bool NeedsQuotes(const char* argument) {
+  if (*argument == '\0') return true;
+  for (const char* p = argument; *p != '\0'; ++p) {
+    const auto byte = static_cast<unsigned char>(*p);
+    if (byte <= 32 || byte == ',' || byte == '"') return true;
+  }
+  return false;
+}
+
+void AppendQuoted(const char* argument, std::string* line) {
+  line->push_back('"');
+  for (const char* p = argument; *p != '\0'; ++p) {
+    if (*p == '"') line->push_back('"');
+    line->push_back(*p);
+  }
+  line->push_back('"');
+}
+
+}  // namespace
+
+std::string JoinArgumentsAsCommandLine(int argc, const char* const* argv) {
+  std::string line;
+  for (int i = 0; i < argc; ++i) {
+    if (i > 0) line.push_back(' ');
+    if (NeedsQuotes(argv[i])) {
+      AppendQuoted(argv[i], &line);
+    } else {
+      line += argv[i];
+    }
+  }
+  return line;
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+// The process's raw command line and the text rules that read it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+/// The whole command line as one text, the program's name first. Windows hands it over as typed;
+/// POSIX forms it from argv (JoinArgumentsAsCommandLine).
+std::string TakeRawCommandLine(int argc, char** argv);
+
+/// The start of the character after the one at p, in the ANSI code page; p itself at the end.
+const char* CharNext(const char* p);
+
+/// Whole-text equality with letter case ignored.
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
+/// Whether the parameter list lowers its switch items. POSIX file names are case-sensitive and
+/// every absolute path begins with "/", so lowering would name files that do not exist.
+extern const bool kLowerSwitchItems;
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+// Files and standard handles. Every call that can fail returns 0 or a Windows error code, so
+// that the I/O error table and "I/O error %d" read the same on both builds.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+/// An open file, or a standard handle.
+using FileHandle = std::intptr_t;
+
+/// Opens an existing file for reading, sharing it for reading only.
+int OpenFileForReading(const char* name, FileHandle* handle);
+
+/// Reads up to size bytes; *bytes_read is 0 at the end of the file. A broken pipe gives 109.
+int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read);
+
+int CloseFile(FileHandle handle);
+
+/// Writes all size bytes.
+int WriteToFile(FileHandle handle, const void* data, std::uint32_t size);
+
+enum class HandleKind {
+  kUnusable,  // no handle, or one of unknown type
+  kConsole,   // a character device: written through at every line end
+  kOther,     // a disk file or a pipe: buffered
+};
+
+FileHandle StandardOutputHandle();
+FileHandle StandardErrorHandle();
+HandleKind KindOfHandle(FileHandle handle);
+
+/// The line end of this build's text output.
+extern const char kLineEnd[];
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file.h"
+#include "platform/win_error_posix.h"
+
+namespace platform {
+
+int OpenFileForReading(const char* name, FileHandle* handle) {
+  int fd;
+  do {
+    fd = open(name, O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return WindowsErrorFromErrno(errno);
+  if (fd <= STDERR_FILENO) {
+    // A closed standard handle must stay closed, or output would go to the file being read.
+    const int high = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    const int error = errno;
+    close(fd);
+    if (high < 0) return WindowsErrorFromErrno(error);
+    fd = high;
+  }
+  *handle = fd;
+  return 0;
+}
+
+int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read) {
+  ssize_t count;
+  do {
+    count = read(static_cast<int>(handle), buffer, size);
+  } while (count < 0 && errno == EINTR);
+  if (count < 0) {
+    *bytes_read = 0;
+    return WindowsErrorFromErrno(errno);
+  }
+  *bytes_read = static_cast<std::uint32_t>(count);
+  return 0;
+}
+
+int CloseFile(FileHandle handle) {
+  // After EINTR the descriptor is already released on Linux; closing again could hit another.
+  if (close(static_cast<int>(handle)) != 0 && errno != EINTR) return WindowsErrorFromErrno(errno);
+  return 0;
+}
+
+int WriteToFile(FileHandle handle, const void* data, std::uint32_t size) {
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t written = write(static_cast<int>(handle), next, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return WindowsErrorFromErrno(errno);
+    }
+    next += written;
+    size -= static_cast<std::uint32_t>(written);
+  }
+  return 0;
+}
+
+FileHandle StandardOutputHandle() {
+  return STDOUT_FILENO;
+}
+FileHandle StandardErrorHandle() {
+  return STDERR_FILENO;
+}
+
+HandleKind KindOfHandle(FileHandle handle) {
+  struct stat status;
+  if (fstat(static_cast<int>(handle), &status) != 0) return HandleKind::kUnusable;
+  return S_ISCHR(status.st_mode) ? HandleKind::kConsole : HandleKind::kOther;
+}
+
+const char kLineEnd[] = "\n";
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "platform/process.h"
+
+// Set by the GNU and LLVM linkers at the first byte of the executable's image.
+extern "C" const char __executable_start;
+
+namespace platform {
+
+void PrepareProcess() {
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+void ExitProcess(int exit_code) {
+  std::exit(exit_code);
+}
+
+CodeLocation LocateCode(const void* address) {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  std::string name = length > 0 ? std::string(path, static_cast<std::size_t>(length)) : "quintrel";
+  name.erase(0, name.rfind('/') + 1);
+  const auto base = reinterpret_cast<std::uintptr_t>(&__executable_start);
+  const auto at = reinterpret_cast<std::uintptr_t>(address);
+  return {name, static_cast<std::uint32_t>(at >= base ? at - base : 0)};
+}
+
+// Linux consoles take the same bytes as files: no conversion.
+std::string ToOemText(std::string text) {
+  return text;
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+// The runtime under the program's units: start-up, standard output, halt and the failure report.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/compiler.h"
+#include "platform/unit_table.h"
+
+namespace Runtime {
+
+/// The raw command line, taken once at start-up.
+const std::string& RawCommandLine();
+
+/// Writes text and the line end to standard output, then makes the I/O test.
+void WriteLine(std::string_view text);
+
+/// Runs shut-down and ends the process with exit_code; output that shut-down cannot write out
+/// gets the failure report and exit code 2 instead.
+[[noreturn]] QUINTREL_NOINLINE void Halt(int exit_code);
+
+/// The runtime's own units, first in every program's unit table: System takes the raw command
+/// line and writes out standard output at shut-down; SysUtils holds the failure report's hook.
+extern const Unit kSystemUnit;
+extern const Unit kSysUtilsUnit;
+
+/// The whole run: start-up, the main block, and the outermost handler. An error that escapes
+/// start-up gives the start-up failure line and exit code 217; one that escapes the main block
+/// gives the failure report and exit code 2.
+[[noreturn]] void Run(int argc, char** argv, const Unit* units, std::size_t unit_count,
+                      void (*main_block)());
+
+}  // namespace Runtime

@@ -1,0 +1,84 @@
+#include "platform/string_list.h"
+
+#include "platform/command_line.h"
+#include "platform/exceptions.h"
+
+namespace {
+
+bool IsBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 1 && byte <= 32;
+}
+
+const char* SkipBlanks(const char* p) {
+  while (IsBlank(*p)) p = platform::CharNext(p);
+  return p;
+}
+
+[[noreturn]] QUINTREL_NOINLINE void RaiseListIndexError(int index) {
+  EStringListError error("List index out of bounds (" + std::to_string(index) + ")");
+  error.SetAddress(QUINTREL_RETURN_ADDRESS());
+  throw error;
+}
+
+}  // namespace
+
+void TStringList::CheckIndex(int index, int limit) const {
+  if (index < 0 || index >= limit) RaiseListIndexError(index);
+}
+
+const std::string& TStringList::Get(int index) const {
+  CheckIndex(index, Count());
+  return items_[static_cast<std::size_t>(index)];
+}
+
+void TStringList::Add(std::string item) {
+  items_.push_back(std::move(item));
+}
+
+void TStringList::Insert(int index, std::string item) {
+  CheckIndex(index, Count() + 1);
+  items_.insert(items_.begin() + index, std::move(item));
+}
+
+void TStringList::Delete(int index) {
+  CheckIndex(index, Count());
+  items_.erase(items_.begin() + index);
+}
+
+void TStringList::SetDelimitedText(const std::string& text) {
+  Clear();
+  const char* p = SkipBlanks(text.c_str());
+  while (*p != '\0') {
+    std::string item;
+    p = *p == quote_char_ ? ReadQuotedItem(p, &item) : ReadPlainItem(p, &item);
+    Add(std::move(item));
+    p = SkipBlanks(p);
+    if (*p == delimiter_) {
+      // Only a delimiter that ends the text stands for a last, empty item.
+      if (p[1] == '\0') Add(std::string());
+      p = SkipBlanks(p + 1);
+    }
+  }
+}
+
+const char* TStringList::ReadPlainItem(const char* p, std::string* item) const {
+  const char* start = p;
+  while (*p != '\0' && !IsBlank(*p) && *p != delimiter_) p = platform::CharNext(p);
+  item->assign(start, p);
+  return p;
+}
+
+// A quote character that is never closed runs the item to the end of the text.
+const char* TStringList::ReadQuotedItem(const char* p, std::string* item) const {
+  ++p;
+  for (;;) {
+    const char* start = p;
+    while (*p != '\0' && *p != quote_char_) p = platform::CharNext(p);
+    item->append(start, p);
+    if (*p == '\0') return p;
+    if (p[1] != quote_char_) return p + 1;
+    item->push_back(quote_char_);
+    p += 2;
+  }
+}

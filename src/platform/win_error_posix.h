@@ -1,0 +1,8 @@
+#pragma once
+
+namespace platform {
+
+/// The Windows error code that stands for an errno value.
+int WindowsErrorFromErrno(int error);
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+// QuintrelU: the tab scanner.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/unit_table.h"
+
+namespace QuintrelU {
+
+/// Sets count to the number of bytes 9 in the file before its first byte 26 (or its end).
+/// Every failure raises EInOutError; count then holds the tabs read so far. Always true.
+bool TallyTabs(const std::string& file_name, std::int64_t& count);
+
+extern const Unit kUnit;
+
+}  // namespace QuintrelU

@@ -1,0 +1,187 @@
+// The built program run as a process: exact bytes on both streams and the exit code.
+#include <sys/stat.h>
+#include <time.h>
+#include <utime.h>
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "run_program.h"
+#include "temp_dir.h"
+
+namespace {
+
+const std::string kUsage =
+    "\n"
+    "Quintrel 1.0  https://quintrel.example.org\n"
+    "Usage: Quintrel FileName [/?] [/Q]\n"
+    "\n"
+    "ErrorLevel return codes:\n"
+    "  0 - file has no Tabs\n"
+    "  1 - file has Tabs\n"
+    "  2 - error\n";
+
+std::string Report(int tabs, const std::string& path) {
+  return "\nQuintrel: " + std::to_string(tabs) + " Tabs found in " + path + "\n";
+}
+
+std::string Missing(const std::string& path) {
+  return "\nQuintrel: Cannot find file '" + path + "'\n";
+}
+
+// The failure report's three lines, the code offset left out since it moves with every build.
+void ExpectFailureReport(const std::string& err, const std::string& class_name,
+                         const std::string& message) {
+  const std::string head = "Exception " + class_name + " in module quintrel at ";
+  ASSERT_EQ(err.substr(0, head.size()), head) << err;
+  const std::string offset = err.substr(head.size(), 8);
+  EXPECT_EQ(offset.find_first_not_of("0123456789ABCDEF"), std::string::npos) << err;
+  EXPECT_EQ(err.substr(head.size() + 8), ".\n" + message + "\n\n");
+}
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  EndToEnd() {
+    dir_.WriteFile("notes.txt", "a\tb\tc\td\n");
+    dir_.WriteFile("one.txt", "one\ttab");
+    dir_.WriteFile("none.txt", "no tabs here\r\n");
+    std::filesystem::create_directory(dir_.Join("sub"));
+  }
+
+  RunResult Run(std::vector<std::string> args, Output output = Output::kFile,
+                const std::string& program = QUINTREL_PATH) {
+    RunOptions options;
+    options.program = program;
+    options.args = std::move(args);
+    options.directory = dir_.path();
+    options.output = output;
+    return RunProgram(options);
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(EndToEnd, WithoutArgumentsWritesTheUsageScreen) {
+  const RunResult result = Run({});
+  EXPECT_EQ(result.out, kUsage);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(EndToEnd, ReportsTabsAndExitsByWhetherThereAreAny) {
+  struct Case {
+    std::string name;
+    int tabs;
+  };
+  for (const Case& c : {Case{"notes.txt", 3}, Case{"one.txt", 1}, Case{"none.txt", 0}}) {
+    const RunResult result = Run({c.name});
+    EXPECT_EQ(result.out, Report(c.tabs, dir_.Join(c.name))) << c.name;
+    EXPECT_EQ(result.err, "") << c.name;
+    EXPECT_EQ(result.exit_code, c.tabs > 0 ? 1 : 0) << c.name;
+  }
+}
+
+TEST_F(EndToEnd, NamesThatFindNoFileGiveTheMissingFileMessage) {
+  struct Case {
+    std::string argument;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"missing.txt", dir_.Join("missing.txt")},
+      {"sub", dir_.Join("sub")},
+      {"", ""},
+      {"notes.txt/", dir_.Join("notes.txt/")},
+  };
+  for (const Case& c : cases) {
+    const RunResult result = Run({c.argument});
+    EXPECT_EQ(result.out, Missing(c.shown)) << c.argument;
+    EXPECT_EQ(result.err, "") << c.argument;
+    EXPECT_EQ(result.exit_code, 2) << c.argument;
+  }
+}
+
+TEST_F(EndToEnd, OnlyTheFirstNameCounts) {
+  const RunResult result = Run({"none.txt", "notes.txt"});
+  EXPECT_EQ(result.out, Report(0, dir_.Join("none.txt")));
+  EXPECT_EQ(result.exit_code, 0);
+}
+
+TEST_F(EndToEnd, ReportsTheFullPathWithoutDotComponents) {
+  const RunResult result = Run({"./sub/../sub/./../notes.txt"});
+  EXPECT_EQ(result.out, Report(3, dir_.Join("notes.txt")));
+  EXPECT_EQ(result.exit_code, 1);
+}
+
+TEST_F(EndToEnd, KeepsTheCaseOfAnAbsolutePath) {
+  dir_.WriteFile("Upper.TXT", "\t\t");
+  const RunResult result = Run({dir_.Join("Upper.TXT")});
+  EXPECT_EQ(result.out, Report(2, dir_.Join("Upper.TXT")));
+  EXPECT_EQ(result.exit_code, 1);
+}
+
+TEST_F(EndToEnd, CountsAFileDatedBeforeTheDosEpoch) {
+  const std::string old = dir_.WriteFile("old.txt", "\t");
+  const utimbuf epoch = {0, 0};
+  ASSERT_EQ(utime(old.c_str(), &epoch), 0);
+  const RunResult result = Run({"old.txt"});
+  EXPECT_EQ(result.out, Report(1, old));
+  EXPECT_EQ(result.exit_code, 1);
+}
+
+TEST_F(EndToEnd, StopsCountingAtTheFirstCtrlZ) {
+  dir_.WriteFile("ctrlz.txt", std::string("a\t\x1a\t\t", 5));
+  const RunResult result = Run({"ctrlz.txt"});
+  EXPECT_EQ(result.out, Report(1, dir_.Join("ctrlz.txt")));
+}
+
+TEST_F(EndToEnd, UnreadableFileGivesTheFailureReport) {
+  // Root reads anything, so the program runs as nobody from a copy that nobody may execute.
+  ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
+  const std::string program = dir_.Join("quintrel");
+  std::filesystem::copy_file(QUINTREL_PATH, program);
+  ASSERT_EQ(chmod(program.c_str(), 0755), 0);
+  ASSERT_EQ(chmod(dir_.Join("notes.txt").c_str(), 0), 0);
+  RunOptions options;
+  options.program = program;
+  options.args = {"notes.txt"};
+  options.directory = dir_.path();
+  options.unprivileged = true;
+  const RunResult result = RunProgram(options);
+  EXPECT_EQ(result.out, "");
+  ExpectFailureReport(result.err, "EInOutError", "File access denied.");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(EndToEnd, ClosedStandardOutputIsError105) {
+  const RunResult result = Run({"notes.txt"}, Output::kClosed);
+  ExpectFailureReport(result.err, "EInOutError", "I/O error 105.");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(EndToEnd, FullDeviceFailsTheFirstLineWrittenThrough) {
+  const RunResult result = Run({"notes.txt"}, Output::kDevFull);
+  ExpectFailureReport(result.err, "EInOutError", "I/O error 112.");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(EndToEnd, OutputLostAtShutDownIsReported) {
+  const RunResult result = Run({"notes.txt"}, Output::kNoGrowth);
+  EXPECT_EQ(result.out, "");
+  ExpectFailureReport(result.err, "EInOutError", "I/O error 223.");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(EndToEnd, ExhaustedMemoryDuringStartUpGivesTheStartUpFailureLine) {
+  const std::vector<std::string> huge(4, std::string(100 * 1024, 'x'));
+  const RunResult result = Run(huge, Output::kFile, QUINTREL_FAILING_ALLOCATION_PATH);
+  ASSERT_EQ(result.out.size(), 30u) << result.out;
+  EXPECT_EQ(result.out.substr(0, 21), "Runtime error 217 at ");
+  EXPECT_EQ(result.out.substr(21, 8).find_first_not_of("0123456789ABCDEF"), std::string::npos);
+  EXPECT_EQ(result.out.back(), '\n');
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exit_code, 217);
+}
+
+}  // namespace
