@@ -185,3 +185,47 @@ TEST_F(EndToEnd, ExhaustedMemoryDuringStartUpGivesTheStartUpFailureLine) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kHelp = kUsage +
+                          "\n"
+                          "Command-line parameters:\n"
+                          "  FileName   Which file to report on\n"
+                          "\n"
+                          "  /?         Display Help\n"
+                          "  /Q         Quiet: suppress message when no Tabs are found\n";
+
+TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+    int exit_code;
+  };
+  const Case cases[] = {
+      {{}, kUsage, 2},
+      {{"/?"}, kHelp, 2},
+      {{"-?"}, kHelp, 2},
+      {{"/?", "notes.txt"}, kHelp, 2},
+      {{"missing.txt", "/?"}, kHelp, 2},
+      {{"notes.txt", "/Q", "/?"}, kHelp, 2},
+      {{"none.txt", "/Q"}, "", 0},
+      {{"none.txt", "-q"}, "", 0},
+      {{"notes.txt", "/Q"}, Report(3, dir_.Join("notes.txt")), 1},
+      {{"notes.txt", "-q"}, Report(3, dir_.Join("notes.txt")), 1},
+      {{"none.txt"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"missing.txt", "/Q"}, Missing(dir_.Join("missing.txt")), 2},
+      {{"none.txt", "/Qx"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"/Q", "none.txt"}, Missing("/Q"), 2},
+  };
+  for (const Case& c : cases) {
+    const RunResult result = Run(c.args);
+    std::string shown;
+    for (const std::string& arg : c.args) shown += " " + arg;
+    EXPECT_EQ(result.out, c.out) << shown;
+    EXPECT_EQ(result.err, "") << shown;
+    EXPECT_EQ(result.exit_code, c.exit_code) << shown;
+  }
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "app/constants.h"
 #include "app/screens.h"
 #include "cmdline/parameter_list.h"
+#include "cmdline/switch_lookup.h"
 #include "platform/path.h"
 #include "platform/runtime.h"
 #include "scan/tally_tabs.h"
@@ -21,7 +22,8 @@ void MainBlock() {
   AppU::SetAppName(ConstU::kApplicationName);
   const TStringList& parameters = ParmU::ParmList();
   if (parameters.Count() == 1) ShowUsage(true);
-  const bool quiet = false;
+  if (SwitchLookup::FindCmdLineSwitch("?")) ShowHelp();
+  const bool quiet = SwitchLookup::FindCmdLineSwitch("Q");
 
   // The file name is always item 1, so it has to stand before any switch.
   const std::string target_file = platform::ExpandPath(parameters.Get(1));

@@ -1,0 +1,78 @@
+#include "cmdline/switch_lookup.h"
+
+#include "platform/command_line.h"
+#include "platform/runtime.h"
+
+namespace SwitchLookup {
+namespace {
+
+bool IsBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 1 && byte <= 32;
+}
+
+const char* SkipSeparators(const char* p) {
+  for (;;) {
+    while (IsBlank(*p)) p = platform::CharNext(p);
+    if (p[0] != '"' || p[1] != '"') return p;
+    p += 2;
+  }
+}
+
+const char* TakeCharacter(const char* p, std::string* argument) {
+  const char* next = platform::CharNext(p);
+  argument->append(p, next);
+  return next;
+}
+
+// An argument runs to the next blank outside double quotes; the quotes themselves are dropped.
+const char* ReadArgument(const char* p, std::string* argument) {
+  argument->clear();
+  p = SkipSeparators(p);
+  while (static_cast<unsigned char>(*p) > 32) {
+    if (*p != '"') {
+      p = TakeCharacter(p, argument);
+      continue;
+    }
+    ++p;
+    while (*p != '\0' && *p != '"') p = TakeCharacter(p, argument);
+    if (*p == '"') ++p;
+  }
+  return p;
+}
+
+}  // namespace
+
+int ParamCount(const std::string& raw_command_line) {
+  std::string argument;
+  const char* p = ReadArgument(raw_command_line.c_str(), &argument);
+  int count = 0;
+  for (;;) {
+    p = ReadArgument(p, &argument);
+    if (argument.empty()) return count;
+    ++count;
+  }
+}
+
+std::string ParamStr(const std::string& raw_command_line, int index) {
+  std::string argument;
+  const char* p = raw_command_line.c_str();
+  for (int i = 0; i <= index; ++i) p = ReadArgument(p, &argument);
+  return argument;
+}
+
+bool FindCmdLineSwitch(const std::string& raw_command_line, const std::string& name) {
+  const int count = ParamCount(raw_command_line);
+  for (int i = 1; i <= count; ++i) {
+    const std::string argument = ParamStr(raw_command_line, i);
+    if (argument.front() != '-' && argument.front() != '/') continue;
+    if (platform::SameTextIgnoringCase(std::string_view(argument).substr(1), name)) return true;
+  }
+  return false;
+}
+
+bool FindCmdLineSwitch(const std::string& name) {
+  return FindCmdLineSwitch(Runtime::RawCommandLine(), name);
+}
+
+}  // namespace SwitchLookup
