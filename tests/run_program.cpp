@@ -70,7 +70,7 @@ RunResult RunProgram(const RunOptions& options) {
   int err_pipe[2];
   if (pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
 
-  std::vector<std::string> words = {"quintrel"};
+  std::vector<std::string> words = {options.argv0};
   words.insert(words.end(), options.args.begin(), options.args.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());

@@ -13,7 +13,8 @@ enum class Output {
 
 struct RunOptions {
   std::string program;
-  std::vector<std::string> args;  // argv[1] onwards; argv[0] is "quintrel"
+  std::string argv0 = "quintrel";
+  std::vector<std::string> args;  // argv[1] onwards
   std::string directory;          // the child's working directory
   Output output = Output::kFile;
   bool unprivileged = false;  // run as nobody, so that file permissions hold

@@ -13,14 +13,14 @@ bool IsBlank(char c) {
 
 const char* SkipSeparators(const char* p) {
   for (;;) {
-    while (IsBlank(*p)) p = platform::CharNext(p);
+    while (IsBlank(*p)) p = platform::NextCharacter(p);
     if (p[0] != '"' || p[1] != '"') return p;
     p += 2;
   }
 }
 
 const char* TakeCharacter(const char* p, std::string* argument) {
-  const char* next = platform::CharNext(p);
+  const char* next = platform::NextCharacter(p);
   argument->append(p, next);
   return next;
 }

@@ -11,7 +11,7 @@ namespace platform {
 std::string TakeRawCommandLine(int argc, char** argv);
 
 /// The start of the character after the one at p, in the ANSI code page; p itself at the end.
-const char* CharNext(const char* p);
+const char* NextCharacter(const char* p);
 
 /// Whole-text equality with letter case ignored.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);

@@ -9,7 +9,7 @@ std::string TakeRawCommandLine(int argc, char** argv) {
 
 // UTF-8 needs no stepping by character: no byte of a multi-byte character is a blank, a comma or
 // a double quote.
-const char* CharNext(const char* p) {
+const char* NextCharacter(const char* p) {
   return *p == '\0' ? p : p + 1;
 }
 

@@ -11,7 +11,7 @@ bool IsBlank(char c) {
 }
 
 const char* SkipBlanks(const char* p) {
-  while (IsBlank(*p)) p = platform::CharNext(p);
+  while (IsBlank(*p)) p = platform::NextCharacter(p);
   return p;
 }
 
@@ -64,7 +64,7 @@ void TStringList::SetDelimitedText(const std::string& text) {
 
 const char* TStringList::ReadPlainItem(const char* p, std::string* item) const {
   const char* start = p;
-  while (*p != '\0' && !IsBlank(*p) && *p != delimiter_) p = platform::CharNext(p);
+  while (*p != '\0' && !IsBlank(*p) && *p != delimiter_) p = platform::NextCharacter(p);
   item->assign(start, p);
   return p;
 }
@@ -74,7 +74,7 @@ const char* TStringList::ReadQuotedItem(const char* p, std::string* item) const 
   ++p;
   for (;;) {
     const char* start = p;
-    while (*p != '\0' && *p != quote_char_) p = platform::CharNext(p);
+    while (*p != '\0' && *p != quote_char_) p = platform::NextCharacter(p);
     item->append(start, p);
     if (*p == '\0') return p;
     if (p[1] != quote_char_) return p + 1;

@@ -1,0 +1,70 @@
+#include <windows.h>
+
+#include "platform/file.h"
+
+namespace platform {
+namespace {
+
+HANDLE ToHandle(FileHandle handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+}  // namespace
+
+int OpenFileForReading(const char* name, FileHandle* handle) {
+  // Read access and read sharing only: the file is never written, and no writer may hold it.
+  const HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
+  *handle = reinterpret_cast<FileHandle>(file);
+  return 0;
+}
+
+int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read) {
+  DWORD count = 0;
+  const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, nullptr);
+  *bytes_read = ok ? count : 0;
+  return ok ? 0 : static_cast<int>(GetLastError());
+}
+
+int CloseFile(FileHandle handle) {
+  return CloseHandle(ToHandle(handle)) ? 0 : static_cast<int>(GetLastError());
+}
+
+int WriteToFile(FileHandle handle, const void* data, std::uint32_t size) {
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    DWORD written = 0;
+    if (!WriteFile(ToHandle(handle), next, size, &written, nullptr)) {
+      return static_cast<int>(GetLastError());
+    }
+    next += written;
+    size -= written;
+  }
+  return 0;
+}
+
+FileHandle StandardOutputHandle() {
+  return reinterpret_cast<FileHandle>(GetStdHandle(STD_OUTPUT_HANDLE));
+}
+
+FileHandle StandardErrorHandle() {
+  return reinterpret_cast<FileHandle>(GetStdHandle(STD_ERROR_HANDLE));
+}
+
+HandleKind KindOfHandle(FileHandle handle) {
+  const HANDLE h = ToHandle(handle);
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return HandleKind::kUnusable;
+  switch (GetFileType(h)) {
+    case FILE_TYPE_UNKNOWN:
+      return HandleKind::kUnusable;
+    case FILE_TYPE_CHAR:
+      return HandleKind::kConsole;
+    default:
+      return HandleKind::kOther;
+  }
+}
+
+const char kLineEnd[] = "\r\n";
+
+}  // namespace platform

@@ -1,0 +1,192 @@
+// The Windows program under Wine: raw command lines given byte for byte through the launcher,
+// exact bytes on both streams, exit codes, and a real batch file.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "run_program.h"
+#include "temp_dir.h"
+
+namespace {
+
+// Wine shows the machine's root as drive Z.
+std::string WindowsPath(const std::string& path) {
+  std::string windows = "Z:" + path;
+  for (char& c : windows) {
+    if (c == '/') c = '\\';
+  }
+  return windows;
+}
+
+const std::string kUsage =
+    "\r\n"
+    "Quintrel 1.0  https://quintrel.example.org\r\n"
+    "Usage: Quintrel FileName [/?] [/Q]\r\n"
+    "\r\n"
+    "ErrorLevel return codes:\r\n"
+    "  0 - file has no Tabs\r\n"
+    "  1 - file has Tabs\r\n"
+    "  2 - error\r\n";
+
+const std::string kHelp = kUsage +
+                          "\r\n"
+                          "Command-line parameters:\r\n"
+                          "  FileName   Which file to report on\r\n"
+                          "\r\n"
+                          "  /?         Display Help\r\n"
+                          "  /Q         Quiet: suppress message when no Tabs are found\r\n";
+
+class WindowsEndToEnd : public ::testing::Test {
+ protected:
+  // Quiet, with no dialog to wait on, in the test run's own prefix.
+  static void SetUpTestSuite() {
+    setenv("WINEPREFIX", WINE_PREFIX, 1);
+    setenv("WINELOADER", WINE_LOADER, 1);
+    setenv("WINEDEBUG", "-all", 1);
+    setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
+  }
+
+  WindowsEndToEnd() {
+    dir_.WriteFile("notes.txt", "a\tb\tc\td\r\n");
+    dir_.WriteFile("none.txt", "no tabs\r\n");
+    dir_.WriteFile("old,new.txt", "\t\t");
+    dir_.WriteFile("my notes.txt", "\t");
+    dir_.WriteFile("-notes.txt", "\t\t\t\t");
+    std::filesystem::create_directory(dir_.Join("sub"));
+  }
+
+  std::string Full(const std::string& name) const { return WindowsPath(dir_.Join(name)); }
+  std::string Report(int tabs, const std::string& name) const {
+    return "\r\nQuintrel: " + std::to_string(tabs) + " Tabs found in " + Full(name) + "\r\n";
+  }
+  std::string Missing(const std::string& full_path) const {
+    return "\r\nQuintrel: Cannot find file '" + full_path + "'\r\n";
+  }
+
+  // Runs quintrel.exe with exactly this raw command line.
+  RunResult Run(const std::string& command_line, const std::string& held_file = "") {
+    const std::string line_file = scratch_.WriteFile("command-line", command_line);
+    RunOptions options;
+    options.program = WINE_LOADER;
+    options.argv0 = WINE_LOADER;
+    options.args = {WindowsPath(LAUNCH_EXE)};
+    if (!held_file.empty()) options.args.insert(options.args.end(), {"--hold", Full(held_file)});
+    options.args.insert(options.args.end(), {WindowsPath(QUINTREL_EXE), WindowsPath(line_file)});
+    options.directory = dir_.path();
+    return RunProgram(options);
+  }
+
+  static void ExpectFailureReport(const std::string& err, const std::string& class_name,
+                                  const std::string& message) {
+    const std::string head = "Exception " + class_name + " in module quintrel.exe at ";
+    ASSERT_EQ(err.substr(0, head.size()), head) << err;
+    const std::string offset = err.substr(head.size(), 8);
+    EXPECT_EQ(offset.find_first_not_of("0123456789ABCDEF"), std::string::npos) << err;
+    EXPECT_EQ(err.substr(head.size() + 8), ".\r\n" + message + "\r\n\r\n");
+  }
+
+  TempDir dir_;
+  TempDir scratch_;
+};
+
+TEST_F(WindowsEndToEnd, RawCommandLinesGiveItemsAndSwitchesByTheirOwnRules) {
+  struct Case {
+    std::string command_line;
+    std::string out;
+    int exit_code;
+  };
+  const Case cases[] = {
+      {"Quintrel", kUsage, 2},
+      {"Quintrel notes.txt", Report(3, "notes.txt"), 1},
+      {"Quintrel none.txt", Report(0, "none.txt"), 0},
+      {"Quintrel missing.txt", Missing(Full("missing.txt")), 2},
+      {"Quintrel sub", Missing(Full("sub")), 2},
+      {"Quintrel \"\"", Missing(""), 2},
+      {"Quintrel /?", kHelp, 2},
+      {"Quintrel missing.txt -?", kHelp, 2},
+      {"Quintrel none.txt /Q", "", 0},
+      {"Quintrel none.txt -q", "", 0},
+      {"Quintrel notes.txt /q", Report(3, "notes.txt"), 1},
+      {"Quintrel none.txt,/q", Report(0, "none.txt"), 0},
+      {"Quintrel \"old,new.txt\"", Report(2, "old,new.txt"), 1},
+      {"Quintrel none.txt \"\" /q", "", 0},
+      {"Quintrel none.txt /Qx", Report(0, "none.txt"), 0},
+      {"Quintrel /Q notes.txt", Missing("Z:\\q"), 2},
+      {"Quintrel -Notes.TXT", Report(4, "-notes.txt"), 1},
+      {"Quintrel \"my notes.txt", Report(1, "my notes.txt"), 1},
+      {"\"C:\\Tool Box\\Quintrel.exe\" \"my notes.txt\" /Q", Report(1, "my notes.txt"), 1},
+      {"Quintrel ./sub/../notes.txt", Report(3, "notes.txt"), 1},
+      {"Quintrel zz*.txt", Missing(Full("zz*.txt")), 2},
+  };
+  for (const Case& c : cases) {
+    const RunResult result = Run(c.command_line);
+    EXPECT_EQ(result.out, c.out) << c.command_line;
+    EXPECT_EQ(result.err, "") << c.command_line;
+    EXPECT_EQ(result.exit_code, c.exit_code) << c.command_line;
+  }
+}
+
+TEST_F(WindowsEndToEnd, FailuresGiveTheReportOnStandardError) {
+  struct Case {
+    std::string command_line;
+    std::string held_file;
+    std::string class_name;
+    std::string message;
+  };
+  const Case cases[] = {
+      // Wine gives an empty command line the program's name, so blanks stand in for it.
+      {"   ", "", "EStringListError", "List index out of bounds (1)."},
+      {"Quintrel note?.txt", "", "EInOutError", "I/O error 123."},
+      {"Quintrel n*s.txt", "", "EInOutError", "I/O error 123."},
+      {"Quintrel notes.txt", "notes.txt", "EInOutError", "I/O error 32."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command_line);
+    const RunResult result = Run(c.command_line, c.held_file);
+    EXPECT_EQ(result.out, "");
+    ExpectFailureReport(result.err, c.class_name, c.message);
+    EXPECT_EQ(result.exit_code, 2);
+  }
+}
+
+TEST_F(WindowsEndToEnd, ABatchFileBranchesOnTheErrorLevel) {
+  std::filesystem::copy_file(QUINTREL_EXE, dir_.Join("quintrel.exe"));
+  dir_.WriteFile("check.bat",
+                 "@echo off\r\n"
+                 "call :count notes.txt\r\n"
+                 "call :count none.txt\r\n"
+                 "call :count missing.txt\r\n"
+                 "quintrel.exe none.txt /Q\r\n"
+                 "echo quiet: %ERRORLEVEL%\r\n"
+                 "exit /b 0\r\n"
+                 ":count\r\n"
+                 "quintrel.exe %1 > nul\r\n"
+                 "if errorlevel 2 goto failed\r\n"
+                 "if errorlevel 1 goto tabs\r\n"
+                 "echo %1: no tabs (%ERRORLEVEL%)\r\n"
+                 "goto :eof\r\n"
+                 ":tabs\r\n"
+                 "echo %1: tabs (%ERRORLEVEL%)\r\n"
+                 "goto :eof\r\n"
+                 ":failed\r\n"
+                 "echo %1: error (%ERRORLEVEL%)\r\n"
+                 "goto :eof\r\n");
+  RunOptions options;
+  options.program = WINE_LOADER;
+  options.argv0 = WINE_LOADER;
+  options.args = {"cmd", "/c", "check.bat"};
+  options.directory = dir_.path();
+  const RunResult result = RunProgram(options);
+  EXPECT_EQ(result.out,
+            "notes.txt: tabs (1)\r\n"
+            "none.txt: no tabs (0)\r\n"
+            "missing.txt: error (2)\r\n"
+            "quiet: 0\r\n");
+  EXPECT_EQ(result.exit_code, 0);
+}
+
+}  // namespace
