@@ -94,6 +94,8 @@ class WindowsEndToEnd : public ::testing::Test {
 };
 
 TEST_F(WindowsEndToEnd, RawCommandLinesGiveItemsAndSwitchesByTheirOwnRules) {
+  // Its full path is longer than MAX_PATH, and is shown whole.
+  const std::string kLongName = std::string(300, 'a') + ".txt";
   struct Case {
     std::string command_line;
     std::string out;
@@ -121,6 +123,7 @@ TEST_F(WindowsEndToEnd, RawCommandLinesGiveItemsAndSwitchesByTheirOwnRules) {
       {"\"C:\\Tool Box\\Quintrel.exe\" \"my notes.txt\" /Q", Report(1, "my notes.txt"), 1},
       {"Quintrel ./sub/../notes.txt", Report(3, "notes.txt"), 1},
       {"Quintrel zz*.txt", Missing(Full("zz*.txt")), 2},
+      {"Quintrel " + kLongName, Missing(Full(kLongName)), 2},
   };
   for (const Case& c : cases) {
     const RunResult result = Run(c.command_line);

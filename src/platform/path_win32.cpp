@@ -6,15 +6,38 @@
 
 namespace platform {
 
-// A full path longer than MAX_PATH is asked for again at the size the call needs, never read
-// from beyond the buffer; the existence test then refuses it.
+namespace {
+
+// The ANSI call may refuse a result longer than MAX_PATH outright; the wide one does not.
+std::string ExpandLongPath(const std::string& name) {
+  const int wide_length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
+  if (wide_length == 0) return {};
+  std::vector<wchar_t> wide_name(static_cast<std::size_t>(wide_length));
+  MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide_name.data(), wide_length);
+  const DWORD size = GetFullPathNameW(wide_name.data(), 0, nullptr, nullptr);
+  if (size == 0) return {};
+  std::vector<wchar_t> full(size);
+  const DWORD length = GetFullPathNameW(wide_name.data(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return {};
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, full.data(), static_cast<int>(length), nullptr,
+                                        0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, full.data(), static_cast<int>(length), &result[0], bytes, nullptr,
+                      nullptr);
+  return result;
+}
+
+}  // namespace
+
+// A full path longer than MAX_PATH is never taken from beyond the buffer: it is asked for again
+// at the size it needs, and the existence test then refuses it, so the user sees the whole path.
 std::string ExpandPath(const std::string& name) {
   if (name.empty()) return {};
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
     const DWORD length =
         GetFullPathNameA(name.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0) return {};
+    if (length == 0) return ExpandLongPath(name);
     if (length < buffer.size()) return std::string(buffer.data(), length);
     buffer.resize(length);
   }
