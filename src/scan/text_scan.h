@@ -1,4 +1,5 @@
-// The counting pass over a block of text.
+// The counting pass over a block of text: one read of each byte finds the first byte 26, which
+// ends a text, and counts the bytes 9 before it.
 #pragma once
 
 #include <cstddef>
@@ -10,8 +11,19 @@ struct TextScan {
   bool ended;         // a byte 26 ended the text inside the block
 };
 
-/// Counts the tabs in [data, data + size) up to the first byte 26, which ends a text.
+using TextScanner = TextScan (*)(const unsigned char* data, std::size_t size);
+
+/// Counts with the fastest pass this processor runs.
 TextScan ScanText(const unsigned char* data, std::size_t size);
 
 /// The plain byte loop: the fallback, and the reference for every faster pass.
 TextScan ScanTextPlain(const unsigned char* data, std::size_t size);
+
+struct TextScanKernel {
+  const char* name;
+  TextScanner scan;
+};
+
+/// Every pass this processor runs, fastest first, the plain loop last; *count receives their
+/// number.
+const TextScanKernel* AvailableTextScanKernels(std::size_t* count);
