@@ -2,7 +2,7 @@
 
 namespace {
 constexpr int kBrokenPipe = 109;
-}
+}  // namespace
 
 TextReader::~TextReader() {
   if (is_open_) platform::CloseFile(handle_);
@@ -12,22 +12,22 @@ int TextReader::Open() {
   const int code = platform::OpenFileForReading(file_name_.c_str(), &handle_);
   if (code != 0) return code;
   is_open_ = true;
-  at_end_ = false;
-  if (!buffer_) buffer_.reset(new unsigned char[kBlockSize]);
   return 0;
 }
 
-ByteBlock TextReader::ReadBlock(int* error_code) {
-  *error_code = 0;
-  if (!is_open_ || at_end_) return {nullptr, 0};
-  std::uint32_t count = 0;
-  const int code = platform::ReadFromFile(handle_, buffer_.get(), kBlockSize, &count);
-  if (code != 0) {
-    count = 0;
-    if (code != kBrokenPipe) *error_code = code;
+int TextReader::ReadEach(BlockVisitor visit, void* context) {
+  if (block_ == nullptr) {
+    storage_.reset(new unsigned char[kBlockSize + kBlockAlignment]);
+    const auto address = reinterpret_cast<std::uintptr_t>(storage_.get());
+    block_ = storage_.get() + (kBlockAlignment - address % kBlockAlignment) % kBlockAlignment;
   }
-  if (count == 0) at_end_ = true;
-  return {buffer_.get(), count};
+  for (;;) {
+    std::uint32_t count = 0;
+    const int code = platform::ReadFromFile(handle_, block_, kBlockSize, &count);
+    if (code == kBrokenPipe) return 0;
+    if (code != 0) return code;
+    if (count == 0 || !visit({block_, count}, context)) return 0;
+  }
 }
 
 int TextReader::Close() {

@@ -5,6 +5,16 @@
 #include "scan/text_scan.h"
 
 namespace QuintrelU {
+namespace {
+
+// Adds straight into the caller's total, so that it holds what was counted before a failure.
+bool CountTabs(ByteBlock block, void* tab_total) {
+  const TextScan scan = ScanText(block.data, block.size);
+  *static_cast<std::int64_t*>(tab_total) += scan.tabs;
+  return !scan.ended;
+}
+
+}  // namespace
 
 const Unit kUnit = {"QuintrelU", nullptr, nullptr};
 
@@ -12,15 +22,7 @@ bool TallyTabs(const std::string& file_name, std::int64_t& count) {
   count = 0;
   TextReader reader(file_name);
   IoCheck(reader.Open());
-  for (;;) {
-    int error_code;
-    const ByteBlock block = reader.ReadBlock(&error_code);
-    IoCheck(error_code);
-    if (block.size == 0) break;
-    const TextScan scan = ScanText(block.data, block.size);
-    count += scan.tabs;
-    if (scan.ended) break;
-  }
+  IoCheck(reader.ReadEach(CountTabs, &count));
   IoCheck(reader.Close());
   return true;
 }

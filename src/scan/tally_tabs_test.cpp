@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <csignal>
+#include <filesystem>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -12,27 +15,60 @@
 
 namespace {
 
-std::int64_t Tally(const TempDir& dir, const std::string& bytes) {
+// A pipe hands over what its writer wrote, a file whole blocks: both must count alike.
+std::int64_t TallyFile(const TempDir& dir, const std::string& bytes) {
   const std::string file = dir.WriteFile("text", bytes);
   std::int64_t count = -1;
   EXPECT_TRUE(QuintrelU::TallyTabs(file, count));
   return count;
 }
 
-// A block of n bytes of x with the given bytes placed at the given offsets.
+std::int64_t TallyPipe(const std::string& bytes) {
+  // The count may stop at a Ctrl-Z before the writer is done: its write then fails, quietly.
+  signal(SIGPIPE, SIG_IGN);
+  int fds[2];
+  EXPECT_EQ(pipe(fds), 0);
+  std::thread writer([&] {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n = write(fds[1], bytes.data() + done, bytes.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    close(fds[1]);
+  });
+  std::int64_t count = -1;
+  EXPECT_TRUE(QuintrelU::TallyTabs("/proc/self/fd/" + std::to_string(fds[0]), count));
+  close(fds[0]);
+  writer.join();
+  return count;
+}
+
+// n bytes of x with the given bytes placed at the given offsets.
 std::string Placed(std::size_t n, std::initializer_list<std::pair<std::size_t, char>> bytes) {
   std::string text(n, 'x');
   for (const auto& [offset, byte] : bytes) text[offset] = byte;
   return text;
 }
 
-TEST(TallyTabs, CountsExactlyTheTabsBeforeTheFirstCtrlZ) {
-  const std::size_t block = TextReader::kBlockSize;
-  struct Case {
-    const char* what;
-    std::string bytes;
-    std::int64_t tabs;
+struct Case {
+  const char* what;
+  std::string bytes;
+  std::int64_t tabs;
+};
+
+std::vector<Case> CasesAtBlockEdge(std::size_t block) {
+  return {
+      {"tabs either side of the edge", Placed(2 * block, {{block - 1, '\t'}, {block, '\t'}}), 2},
+      {"Ctrl-Z opens the second block",
+       Placed(2 * block, {{0, '\t'}, {block, '\x1a'}, {block + 1, '\t'}}), 1},
+      {"Ctrl-Z closes the first block", Placed(block + 5, {{block - 1, '\x1a'}, {block, '\t'}}), 0},
+      {"exactly one block", Placed(block, {{block - 1, '\t'}}), 1},
+      {"exactly two blocks", Placed(2 * block, {{2 * block - 1, '\t'}}), 1},
   };
+}
+
+TEST(TallyTabs, CountsExactlyTheTabsBeforeTheFirstCtrlZ) {
   const Case cases[] = {
       {"empty file", "", 0},
       {"tabs only", std::string(1000, '\t'), 1000},
@@ -43,15 +79,20 @@ TEST(TallyTabs, CountsExactlyTheTabsBeforeTheFirstCtrlZ) {
       {"Ctrl-Z inside", "a\t\x1a\t\t", 1},
       {"Ctrl-Z first", "\x1a\t\t\t", 0},
       {"Ctrl-Z last", "\t\t\x1a", 2},
-      {"tabs across the block boundary", Placed(2 * block, {{block - 1, '\t'}, {block, '\t'}}), 2},
-      {"Ctrl-Z opens the second block",
-       Placed(2 * block, {{0, '\t'}, {block, '\x1a'}, {block + 1, '\t'}}), 1},
-      {"Ctrl-Z closes the first block", Placed(block + 5, {{block - 1, '\x1a'}, {block, '\t'}}), 0},
-      {"exactly one block", Placed(block, {{block - 1, '\t'}}), 1},
-      {"exactly two blocks", Placed(2 * block, {{2 * block - 1, '\t'}}), 1},
   };
   TempDir dir;
-  for (const Case& c : cases) EXPECT_EQ(Tally(dir, c.bytes), c.tabs) << c.what;
+  for (const Case& c : cases) {
+    EXPECT_EQ(TallyFile(dir, c.bytes), c.tabs) << c.what;
+    EXPECT_EQ(TallyPipe(c.bytes), c.tabs) << c.what << ", through a pipe";
+  }
+}
+
+TEST(TallyTabs, BlockEdgesChangeNothing) {
+  TempDir dir;
+  for (const Case& c : CasesAtBlockEdge(TextReader::kBlockSize)) {
+    EXPECT_EQ(TallyFile(dir, c.bytes), c.tabs) << c.what;
+    EXPECT_EQ(TallyPipe(c.bytes), c.tabs) << c.what << ", through a pipe";
+  }
 }
 
 TEST(TallyTabs, MissingFileRaisesFileNotFoundWithTheCountAtZero) {
@@ -67,28 +108,49 @@ TEST(TallyTabs, MissingFileRaisesFileNotFoundWithTheCountAtZero) {
   EXPECT_EQ(count, 0);
 }
 
-TEST(TallyTabs, ReadsAPipeToItsEnd) {
-  // /dev/stdin may be anything under a test runner; a pipe of our own is certain.
-  int fds[2];
-  ASSERT_EQ(pipe(fds), 0);
-  ASSERT_EQ(write(fds[1], "\t\t\t", 3), 3);
-  close(fds[1]);
-  std::int64_t count = 0;
-  EXPECT_TRUE(QuintrelU::TallyTabs("/proc/self/fd/" + std::to_string(fds[0]), count));
-  close(fds[0]);
-  EXPECT_EQ(count, 3);
+// The visitors below change the file while it is read, as another process could.
+struct FileChange {
+  std::string path;
+  std::size_t blocks = 0;
+  std::size_t bytes = 0;
+};
+
+bool GrowOnFirstBlock(ByteBlock block, void* context) {
+  auto* change = static_cast<FileChange*>(context);
+  if (change->blocks++ == 0) {
+    std::FILE* file = std::fopen(change->path.c_str(), "ab");
+    std::fputs("grown", file);
+    std::fclose(file);
+  }
+  change->bytes += block.size;
+  return true;
 }
 
-TEST(TextReader, AsksNoMoreOfTheSystemOnceAtTheEnd) {
+bool ShrinkOnFirstBlock(ByteBlock block, void* context) {
+  auto* change = static_cast<FileChange*>(context);
+  if (change->blocks++ == 0) std::filesystem::resize_file(change->path, 100);
+  change->bytes += block.size;
+  return true;
+}
+
+TEST(TextReader, ReadsAFileThatGrowsToItsRealEnd) {
   TempDir dir;
-  TextReader reader(dir.WriteFile("f", "abc"));
+  FileChange change = {dir.WriteFile("f", std::string(1000, 'x'))};
+  TextReader reader(change.path);
   ASSERT_EQ(reader.Open(), 0);
-  int code = -1;
-  EXPECT_EQ(reader.ReadBlock(&code).size, 3u);
-  EXPECT_EQ(reader.ReadBlock(&code).size, 0u);
-  dir.WriteFile("f", "abcdef");  // grows after the end was seen
-  EXPECT_EQ(reader.ReadBlock(&code).size, 0u);
-  EXPECT_EQ(code, 0);
+  EXPECT_EQ(reader.ReadEach(GrowOnFirstBlock, &change), 0);
+  EXPECT_EQ(change.bytes, 1005u);
+  EXPECT_EQ(reader.Close(), 0);
+}
+
+TEST(TextReader, ReadsAFileThatShrinksToItsNewEnd) {
+  TempDir dir;
+  FileChange change = {dir.WriteFile("f", std::string(3 * TextReader::kBlockSize, 'x'))};
+  TextReader reader(change.path);
+  ASSERT_EQ(reader.Open(), 0);
+  EXPECT_EQ(reader.ReadEach(ShrinkOnFirstBlock, &change), 0);
+  EXPECT_EQ(change.blocks, 1u);
+  EXPECT_EQ(change.bytes, TextReader::kBlockSize);
   EXPECT_EQ(reader.Close(), 0);
 }
 
