@@ -45,3 +45,10 @@ cmake -S . -B build/test-posix -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_WE
   -DQUINTREL_WINE_LOADER="$wine_loader" -DQUINTREL_WINE_PREFIX="$WINEPREFIX" >/dev/null
 cmake --build build/test-posix
 ctest --test-dir build/test-posix --output-on-failure
+
+echo "== POSIX build under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/test-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_WERROR=ON \
+  -DQUINTREL_SANITIZE=ON >/dev/null
+cmake --build build/test-sanitize
+ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir build/test-sanitize --output-on-failure

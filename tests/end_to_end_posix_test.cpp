@@ -1,10 +1,15 @@
 // The built program run as a process: exact bytes on both streams and the exit code.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
-#include <utime.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -33,21 +38,50 @@ std::string Missing(const std::string& path) {
 
 // The failure report's three lines, the code offset left out since it moves with every build.
 void ExpectFailureReport(const std::string& err, const std::string& class_name,
-                         const std::string& message) {
-  const std::string head = "Exception " + class_name + " in module quintrel at ";
+                         const std::string& message, const std::string& module = "quintrel") {
+  const std::string head = "Exception " + class_name + " in module " + module + " at ";
   ASSERT_EQ(err.substr(0, head.size()), head) << err;
   const std::string offset = err.substr(head.size(), 8);
   EXPECT_EQ(offset.find_first_not_of("0123456789ABCDEF"), std::string::npos) << err;
   EXPECT_EQ(err.substr(head.size() + 8), ".\n" + message + "\n\n");
 }
 
+struct FixtureFile {
+  std::string path;
+  std::string bytes;
+  timespec modified;
+};
+
 class EndToEnd : public ::testing::Test {
  protected:
   EndToEnd() {
-    dir_.WriteFile("notes.txt", "a\tb\tc\td\n");
-    dir_.WriteFile("one.txt", "one\ttab");
-    dir_.WriteFile("none.txt", "no tabs here\r\n");
+    Fixture("notes.txt", "a\tb\tc\td\n");
+    Fixture("one.txt", "one\ttab");
+    Fixture("none.txt", "no tabs here\r\n");
     std::filesystem::create_directory(dir_.Join("sub"));
+  }
+
+  // The program never writes the file it reads: every fixture keeps its bytes and its time.
+  void TearDown() override {
+    for (const FixtureFile& fixture : fixtures_) {
+      std::ifstream in(fixture.path, std::ios::binary);
+      const std::string bytes((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+      EXPECT_EQ(bytes, fixture.bytes) << fixture.path;
+      struct stat status;
+      ASSERT_EQ(stat(fixture.path.c_str(), &status), 0) << fixture.path;
+      EXPECT_EQ(status.st_mtim.tv_sec, fixture.modified.tv_sec) << fixture.path;
+      EXPECT_EQ(status.st_mtim.tv_nsec, fixture.modified.tv_nsec) << fixture.path;
+    }
+  }
+
+  // A file for the program to read, dated in the past so that any write would show.
+  std::string Fixture(const std::string& name, const std::string& bytes, time_t modified = 1e9) {
+    const std::string path = dir_.WriteFile(name, bytes);
+    const timespec times[2] = {{modified, 0}, {modified, 0}};
+    EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    fixtures_.push_back({path, bytes, times[1]});
+    return path;
   }
 
   RunResult Run(std::vector<std::string> args, Output output = Output::kFile,
@@ -61,6 +95,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   TempDir dir_;
+  std::vector<FixtureFile> fixtures_;
 };
 
 TEST_F(EndToEnd, WithoutArgumentsWritesTheUsageScreen) {
@@ -115,23 +150,21 @@ TEST_F(EndToEnd, ReportsTheFullPathWithoutDotComponents) {
 }
 
 TEST_F(EndToEnd, KeepsTheCaseOfAnAbsolutePath) {
-  dir_.WriteFile("Upper.TXT", "\t\t");
+  Fixture("Upper.TXT", "\t\t");
   const RunResult result = Run({dir_.Join("Upper.TXT")});
   EXPECT_EQ(result.out, Report(2, dir_.Join("Upper.TXT")));
   EXPECT_EQ(result.exit_code, 1);
 }
 
 TEST_F(EndToEnd, CountsAFileDatedBeforeTheDosEpoch) {
-  const std::string old = dir_.WriteFile("old.txt", "\t");
-  const utimbuf epoch = {0, 0};
-  ASSERT_EQ(utime(old.c_str(), &epoch), 0);
+  const std::string old = Fixture("old.txt", "\t", 0);
   const RunResult result = Run({"old.txt"});
   EXPECT_EQ(result.out, Report(1, old));
   EXPECT_EQ(result.exit_code, 1);
 }
 
 TEST_F(EndToEnd, StopsCountingAtTheFirstCtrlZ) {
-  dir_.WriteFile("ctrlz.txt", std::string("a\t\x1a\t\t", 5));
+  Fixture("ctrlz.txt", std::string("a\t\x1a\t\t", 5));
   const RunResult result = Run({"ctrlz.txt"});
   EXPECT_EQ(result.out, Report(1, dir_.Join("ctrlz.txt")));
 }
@@ -226,6 +259,85 @@ TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
     EXPECT_EQ(result.err, "") << shown;
     EXPECT_EQ(result.exit_code, c.exit_code) << shown;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EndToEnd, NamesThatNameNoFileGiveTheMissingFileMessage) {
+  std::filesystem::create_symlink(dir_.Join("gone"), dir_.Join("dangling"));
+  std::filesystem::create_symlink(dir_.Join("loop"), dir_.Join("loop"));
+  std::filesystem::create_directory_symlink(dir_.Join("sub"), dir_.Join("to-sub"));
+  const std::string long_name(5000, 'n');
+  for (const std::string& name :
+       {std::string("dangling"), std::string("loop"), std::string("to-sub"), long_name}) {
+    const RunResult result = Run({name});
+    EXPECT_EQ(result.out, Missing(dir_.Join(name))) << name.substr(0, 20);
+    EXPECT_EQ(result.err, "") << name.substr(0, 20);
+    EXPECT_EQ(result.exit_code, 2) << name.substr(0, 20);
+  }
+}
+
+TEST_F(EndToEnd, NamesKeepTheirBytesAbove127) {
+  std::string name = "caf\xC3\xA9-";
+  for (int byte = 128; byte < 256; byte += 9) name += static_cast<char>(byte);
+  Fixture(name, "\t");
+  std::filesystem::create_symlink(dir_.Join("notes.txt"), dir_.Join("link"));
+  EXPECT_EQ(Run({name}).out, Report(1, dir_.Join(name)));
+  EXPECT_EQ(Run({"link"}).out, Report(3, dir_.Join("link"))) << "the link's name, not its target";
+}
+
+TEST_F(EndToEnd, AFifoIsReadUntilItsWriterGoesAway) {
+  const std::string fifo = dir_.Join("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] {
+    const int fd = open(fifo.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(write(fd, "a\tb\t", 4), 4);
+    close(fd);
+  });
+  const RunResult result = Run({"fifo"});
+  writer.join();
+  EXPECT_EQ(result.out, Report(2, fifo));
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exit_code, 1);
+}
+
+class FaultInjected : public EndToEnd {
+ protected:
+  RunResult RunWithFault(const char* fault, const std::string& name) {
+    setenv("QUINTREL_TEST_FAULT", fault, 1);
+    const RunResult result = Run({name}, Output::kFile, QUINTREL_FAULT_INJECTION_PATH);
+    unsetenv("QUINTREL_TEST_FAULT");
+    return result;
+  }
+};
+
+TEST_F(FaultInjected, AFileRemovedAfterTheExistenceTestIsNotFound) {
+  dir_.WriteFile("vanishing.txt", "\t\t");
+  const RunResult result = RunWithFault("vanish", "vanishing.txt");
+  EXPECT_EQ(result.out, "");
+  ExpectFailureReport(result.err, "EInOutError", "File not found.", "quintrel_fault_injection");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(FaultInjected, AReadThatFailsMidwayEndsTheRunWithoutACount) {
+  Fixture("large.txt", std::string(3 << 20, '\t'));
+  const RunResult result = RunWithFault("read-error", "large.txt");
+  EXPECT_EQ(result.out, "");
+  ExpectFailureReport(result.err, "EInOutError", "I/O error 1117.", "quintrel_fault_injection");
+  EXPECT_EQ(result.exit_code, 2);
+}
+
+TEST_F(FaultInjected, AFileThatChangesWhileReadIsCountedToItsRealEnd) {
+  const std::string tabs(1 << 20, '\t');
+  dir_.WriteFile("growing.txt", tabs);
+  dir_.WriteFile("shrinking.txt", tabs);
+  const int block = 512 * 1024;
+  EXPECT_EQ(RunWithFault("grow", "growing.txt").out,
+            Report((1 << 20) + 2, dir_.Join("growing.txt")));
+  EXPECT_EQ(RunWithFault("shrink", "shrinking.txt").out, Report(block, dir_.Join("shrinking.txt")));
 }
 
 }  // namespace
