@@ -52,3 +52,22 @@ cmake -S . -B build/test-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQ
 cmake --build build/test-sanitize
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build/test-sanitize --output-on-failure
+
+echo "== Fuzzing: each libFuzzer target for ${QUINTREL_FUZZ_SECONDS:=30} s"
+scripts/install-packages.sh clang libclang-rt-14-dev
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUINTREL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/fuzz
+for target in item_split switch_parser text_scan; do
+  # New inputs go to a scratch folder; the seeds in the repository stay as they are.
+  scratch=$(mktemp -d)
+  if ! build/fuzz/fuzz/${target}_fuzzer -max_total_time="$QUINTREL_FUZZ_SECONDS" \
+    -print_final_stats=1 "$scratch" "fuzz/corpus/$target" >"$scratch.log" 2>&1; then
+    tail -n 40 "$scratch.log"
+    echo "FAILED: ${target}_fuzzer"
+    exit 1
+  fi
+  echo "${target}_fuzzer: $(grep -E '^Done' "$scratch.log")"
+  rm -rf "$scratch" "$scratch.log"
+done
+echo "Fuzzing found nothing."

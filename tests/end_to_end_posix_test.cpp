@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -46,6 +47,13 @@ void ExpectFailureReport(const std::string& err, const std::string& class_name,
   EXPECT_EQ(err.substr(head.size() + 8), ".\n" + message + "\n\n");
 }
 
+// QUINTREL_UNDER_TEST may name a stand-in for the built program, such as a script that runs it
+// under valgrind.
+std::string ProgramUnderTest() {
+  const char* stand_in = std::getenv("QUINTREL_UNDER_TEST");
+  return stand_in != nullptr ? stand_in : QUINTREL_PATH;
+}
+
 struct FixtureFile {
   std::string path;
   std::string bytes;
@@ -85,7 +93,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   RunResult Run(std::vector<std::string> args, Output output = Output::kFile,
-                const std::string& program = QUINTREL_PATH) {
+                const std::string& program = ProgramUnderTest()) {
     RunOptions options;
     options.program = program;
     options.args = std::move(args);

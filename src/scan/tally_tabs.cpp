@@ -1,20 +1,16 @@
 #include "scan/tally_tabs.h"
 
 #include "platform/exceptions.h"
-#include "platform/text_reader.h"
 #include "scan/text_scan.h"
 
 namespace QuintrelU {
-namespace {
 
 // Adds straight into the caller's total, so that it holds what was counted before a failure.
-bool CountTabs(ByteBlock block, void* tab_total) {
+bool CountTabsInBlock(ByteBlock block, void* tab_total) {
   const TextScan scan = ScanText(block.data, block.size);
   *static_cast<std::int64_t*>(tab_total) += scan.tabs;
   return !scan.ended;
 }
-
-}  // namespace
 
 const Unit kUnit = {"QuintrelU", nullptr, nullptr};
 
@@ -22,7 +18,7 @@ bool TallyTabs(const std::string& file_name, std::int64_t& count) {
   count = 0;
   TextReader reader(file_name);
   IoCheck(reader.Open());
-  IoCheck(reader.ReadEach(CountTabs, &count));
+  IoCheck(reader.ReadEach(CountTabsInBlock, &count));
   IoCheck(reader.Close());
   return true;
 }
