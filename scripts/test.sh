@@ -9,14 +9,15 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   apt-get update -qq
 fi
-scripts/install-packages.sh g++ cmake ninja-build libgtest-dev \
+scripts/install-packages.sh g++ cmake ninja-build libgtest-dev mandoc man-db unzip \
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
 
-echo "== Windows build: quintrel.exe, 32-bit and x86-64"
+echo "== Windows build: quintrel.exe, 32-bit and x86-64, each packed in a .zip"
 for arch in i686 x86_64; do
   cmake -S . -B "build/win-$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_WERROR=ON \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake >/dev/null
   cmake --build "build/win-$arch"
+  (cd "build/win-$arch" && cpack >/dev/null)
 done
 
 # The 32-bit program is what ships; Wine runs it where the kernel runs 32-bit code. Elsewhere
@@ -28,6 +29,12 @@ else
   echo "NOTE: this kernel cannot run 32-bit programs; the Windows tests run the x86-64 build" \
     "under wine64, and build/win-i686/quintrel.exe is built but not run."
 fi
+
+# The Windows tests run the program as the .zip delivers it.
+unpacked=$root/build/win-$wine_arch/unpacked
+rm -rf "$unpacked" && mkdir -p "$unpacked"
+unzip -q "build/win-$wine_arch/quintrel-1.0-win-$wine_arch.zip" -d "$unpacked"
+test -f "$unpacked/README-Windows.txt"
 
 echo "== Wine prefix for this run"
 export WINEPREFIX=$root/build/wineprefix WINELOADER=$wine_loader WINEDEBUG=-all
@@ -41,10 +48,23 @@ trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
 
 echo "== POSIX build, and the tests of both builds"
 cmake -S . -B build/test-posix -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_WERROR=ON \
-  -DQUINTREL_WINDOWS_BIN_DIR="$root/build/win-$wine_arch" \
+  -DQUINTREL_WINDOWS_BIN_DIR="$root/build/win-$wine_arch" -DQUINTREL_WINDOWS_EXE="$unpacked/quintrel.exe" \
   -DQUINTREL_WINE_LOADER="$wine_loader" -DQUINTREL_WINE_PREFIX="$WINEPREFIX" >/dev/null
 cmake --build build/test-posix
 ctest --test-dir build/test-posix --output-on-failure
+
+echo "== The Debian package: install it, run quintrel from the PATH, find its manual page"
+(cd build/test-posix && cpack >/dev/null)
+dpkg -i build/test-posix/quintrel_1.0_*.deb >/dev/null
+trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; dpkg -r quintrel >/dev/null 2>&1 || true' EXIT
+installed_report=$(cd samples && quintrel notes.txt) && exit_code=0 || exit_code=$?
+expected_report=$(printf '\nQuintrel: 5 Tabs found in %s/samples/notes.txt' "$root")
+[ "$installed_report" = "$expected_report" ] && [ "$exit_code" = 1 ] ||
+  { echo "FAILED: the installed quintrel said [$installed_report], exit code $exit_code"; exit 1; }
+[ "$(man -w quintrel)" = /usr/share/man/man1/quintrel.1.gz ] ||
+  { echo "FAILED: no manual page for quintrel"; exit 1; }
+echo "package: installed, ran from $(command -v quintrel), manual page $(man -w quintrel)"
+dpkg -r quintrel >/dev/null
 
 echo "== POSIX build under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/test-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_WERROR=ON \
