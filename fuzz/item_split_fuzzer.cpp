@@ -12,9 +12,7 @@ namespace {
 std::vector<std::string> Items(const std::string& raw, bool lower) {
   TStringList list;
   ParmU::BuildParameterList(raw, lower, &list);
-  std::vector<std::string> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Get(i));
-  return items;
+  return list.Items();
 }
 
 bool IsSwitchItem(const std::string& item) {

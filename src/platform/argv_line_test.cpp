@@ -32,9 +32,7 @@ TEST(ArgvLine, EveryArgvComesBackAsTheSameItems) {
         platform::JoinArgumentsAsCommandLine(static_cast<int>(argv.size()), argv.data());
     TStringList list;
     ParmU::BuildParameterList(raw, false, &list);
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Get(i));
-    EXPECT_EQ(items, words) << "raw: [" << raw << "]";
+    EXPECT_EQ(list.Items(), words) << "raw: [" << raw << "]";
   }
 }
 

@@ -10,6 +10,7 @@ class TStringList {
  public:
   int Count() const { return static_cast<int>(items_.size()); }
   const std::string& Get(int index) const;
+  const std::vector<std::string>& Items() const { return items_; }
   void Add(std::string item);
   void Insert(int index, std::string item);
   void Delete(int index);
