@@ -1,6 +1,5 @@
 #include "platform/runtime.h"
 
-#include <cstring>
 #include <exception>
 #include <new>
 
