@@ -10,7 +10,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   apt-get update -qq
 fi
 scripts/install-packages.sh g++ cmake ninja-build libgtest-dev mandoc man-db unzip \
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
 
 echo "== Windows build: quintrel.exe, 32-bit and x86-64, each packed in a .zip"
 for arch in i686 x86_64; do
