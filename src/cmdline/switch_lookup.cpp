@@ -6,14 +6,9 @@
 namespace SwitchLookup {
 namespace {
 
-bool IsBlank(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 1 && byte <= 32;
-}
-
 const char* SkipSeparators(const char* p) {
   for (;;) {
-    while (IsBlank(*p)) p = platform::NextCharacter(p);
+    while (platform::IsBlank(*p)) p = platform::NextCharacter(p);
     if (p[0] != '"' || p[1] != '"') return p;
     p += 2;
   }
@@ -29,7 +24,7 @@ const char* TakeCharacter(const char* p, std::string* argument) {
 const char* ReadArgument(const char* p, std::string* argument) {
   argument->clear();
   p = SkipSeparators(p);
-  while (static_cast<unsigned char>(*p) > 32) {
+  while (*p != '\0' && !platform::IsBlank(*p)) {
     if (*p != '"') {
       p = TakeCharacter(p, argument);
       continue;

@@ -1,6 +1,6 @@
 #include "platform/argv_line.h"
 
-#include <cstring>
+#include "platform/command_line.h"
 
 namespace platform {
 namespace {
@@ -8,8 +8,7 @@ namespace {
 bool NeedsQuotes(const char* argument) {
   if (*argument == '\0') return true;
   for (const char* p = argument; *p != '\0'; ++p) {
-    const auto byte = static_cast<unsigned char>(*p);
-    if (byte <= 32 || byte == ',' || byte == '"') return true;
+    if (IsBlank(*p) || *p == ',' || *p == '"') return true;
   }
   return false;
 }

@@ -6,6 +6,12 @@
 
 namespace platform {
 
+/// A blank separates arguments: any byte from 1 to 32. Bytes 128 to 255 never are.
+inline bool IsBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 1 && byte <= 32;
+}
+
 /// The whole command line as one text, the program's name first. Windows hands it over as typed;
 /// POSIX forms it from argv (JoinArgumentsAsCommandLine).
 std::string TakeRawCommandLine(int argc, char** argv);

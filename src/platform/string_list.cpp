@@ -5,13 +5,8 @@
 
 namespace {
 
-bool IsBlank(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 1 && byte <= 32;
-}
-
 const char* SkipBlanks(const char* p) {
-  while (IsBlank(*p)) p = platform::NextCharacter(p);
+  while (platform::IsBlank(*p)) p = platform::NextCharacter(p);
   return p;
 }
 
@@ -64,7 +59,7 @@ void TStringList::SetDelimitedText(const std::string& text) {
 
 const char* TStringList::ReadPlainItem(const char* p, std::string* item) const {
   const char* start = p;
-  while (*p != '\0' && !IsBlank(*p) && *p != delimiter_) p = platform::NextCharacter(p);
+  while (*p != '\0' && !platform::IsBlank(*p) && *p != delimiter_) p = platform::NextCharacter(p);
   item->assign(start, p);
   return p;
 }
