@@ -29,7 +29,7 @@ void BM_Memchr(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
 }
 
-const std::int64_t kInCache = TextReader::kBlockSize;
+const std::int64_t kInCache = Runtime::TextReader::kBlockSize;
 const std::int64_t kInMemory = 256 << 20;
 
 int RegisterKernels() {

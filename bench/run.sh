@@ -7,8 +7,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 scripts/install-packages.sh g++ cmake ninja-build libbenchmark-dev hyperfine ripgrep python3 time
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_BENCHMARKS=ON \
-  -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_BENCHMARKS=ON >/dev/null
 cmake --build build/bench >/dev/null
 quintrel=$root/build/bench/quintrel
 

@@ -5,12 +5,12 @@
 
 #include "check.h"
 #include "cmdline/parameter_list.h"
-#include "platform/argv_line.h"
+#include "platform/os/argv_line.h"
 
 namespace {
 
 std::vector<std::string> Items(const std::string& raw, bool lower) {
-  TStringList list;
+  Runtime::TStringList list;
   ParmU::BuildParameterList(raw, lower, &list);
   return list.Items();
 }
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<const char*> argv;
   for (const std::string& word : words) argv.push_back(word.c_str());
   const std::string raw =
-      platform::JoinArgumentsAsCommandLine(static_cast<int>(argv.size()), argv.data());
+      os::JoinArgumentsAsCommandLine(static_cast<int>(argv.size()), argv.data());
   FUZZ_CHECK(Items(raw, false) == words);
   return 0;
 }

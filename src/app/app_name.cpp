@@ -11,7 +11,7 @@ void ShutDown() {
 
 }  // namespace
 
-const Unit kUnit = {"AppU", nullptr, ShutDown};
+const Runtime::Unit kUnit = {"AppU", nullptr, ShutDown};
 
 const std::string& AppName() {
   return g_app_name;

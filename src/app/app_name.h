@@ -11,6 +11,6 @@ const std::string& AppName();
 void SetAppName(std::string name);
 
 /// Clears the name at shut-down.
-extern const Unit kUnit;
+extern const Runtime::Unit kUnit;
 
 }  // namespace AppU

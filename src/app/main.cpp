@@ -7,30 +7,30 @@
 #include "app/screens.h"
 #include "cmdline/parameter_list.h"
 #include "cmdline/switch_lookup.h"
-#include "platform/path.h"
+#include "platform/os/path.h"
 #include "platform/runtime.h"
 #include "scan/tally_tabs.h"
 
 namespace {
 
-const Unit kUnits[] = {
+const Runtime::Unit kUnits[] = {
     Runtime::kSystemUnit, Runtime::kSysUtilsUnit, ConstU::kUnit, ParmU::kUnit,
     AppU::kUnit,          QuintrelU::kUnit,
 };
 
 void MainBlock() {
   AppU::SetAppName(ConstU::kApplicationName);
-  const TStringList& parameters = ParmU::ParmList();
+  const Runtime::TStringList& parameters = ParmU::ParmList();
   if (parameters.Count() == 1) ShowUsage(true);
   if (SwitchLookup::FindCmdLineSwitch("?")) ShowHelp();
   const bool quiet = SwitchLookup::FindCmdLineSwitch("Q");
 
   // The file name is always item 1, so it has to stand before any switch.
-  const std::string target_file = platform::ExpandPath(parameters.Get(1));
-  if (!platform::FileExists(target_file)) {
+  const std::string target_file = os::ExpandPath(parameters.Get(1));
+  if (!os::FileExists(target_file)) {
     Runtime::WriteLine("");
     Runtime::WriteLine(AppU::AppName() + ": Cannot find file '" + target_file + "'");
-    Runtime::Halt(2);
+    Runtime::Halt(ConstU::kExitError);
   }
 
   std::int64_t tab_total = 0;
@@ -40,7 +40,7 @@ void MainBlock() {
     Runtime::WriteLine(AppU::AppName() + ": " + std::to_string(tab_total) + " Tabs found in " +
                        target_file);
   }
-  Runtime::Halt(tab_total != 0 ? 1 : 0);
+  Runtime::Halt(tab_total != 0 ? ConstU::kExitTabsFound : ConstU::kExitNoTabs);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ void ShowUsage(bool halt) {
   Runtime::WriteLine("  0 - file has no Tabs");
   Runtime::WriteLine("  1 - file has Tabs");
   Runtime::WriteLine("  2 - error");
-  if (halt) Runtime::Halt(2);
+  if (halt) Runtime::Halt(ConstU::kExitError);
 }
 
 void ShowHelp() {
@@ -27,5 +27,5 @@ void ShowHelp() {
   Runtime::WriteLine("");
   Runtime::WriteLine("  /?         Display Help");
   Runtime::WriteLine("  /Q         Quiet: suppress message when no Tabs are found");
-  Runtime::Halt(2);
+  Runtime::Halt(ConstU::kExitError);
 }

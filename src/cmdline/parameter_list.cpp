@@ -2,13 +2,13 @@
 
 #include <memory>
 
-#include "platform/command_line.h"
+#include "platform/os/command_line.h"
 #include "platform/runtime.h"
 
 namespace ParmU {
 namespace {
 
-std::unique_ptr<TStringList> g_parm_list;
+std::unique_ptr<Runtime::TStringList> g_parm_list;
 
 bool IsSwitchItem(const std::string& item) {
   return !item.empty() && (item.front() == '/' || item.front() == '-');
@@ -17,8 +17,8 @@ bool IsSwitchItem(const std::string& item) {
 // The list exists before it is filled, so that shut-down frees whatever a failed build left.
 void StartUp() {
   if (g_parm_list) return;
-  g_parm_list = std::make_unique<TStringList>();
-  BuildParameterList(Runtime::RawCommandLine(), platform::kLowerSwitchItems, g_parm_list.get());
+  g_parm_list = std::make_unique<Runtime::TStringList>();
+  BuildParameterList(Runtime::RawCommandLine(), os::kLowerSwitchItems, g_parm_list.get());
 }
 
 void ShutDown() {
@@ -27,9 +27,9 @@ void ShutDown() {
 
 }  // namespace
 
-const Unit kUnit = {"ParmU", StartUp, ShutDown};
+const Runtime::Unit kUnit = {"ParmU", StartUp, ShutDown};
 
-const TStringList& ParmList() {
+const Runtime::TStringList& ParmList() {
   return *g_parm_list;
 }
 
@@ -41,7 +41,7 @@ std::string LowerSwitchItem(std::string item) {
 }
 
 void BuildParameterList(const std::string& raw_command_line, bool lower_switch_items,
-                        TStringList* list) {
+                        Runtime::TStringList* list) {
   list->SetDelimiter(',');
   list->SetQuoteChar('"');
   list->SetDelimitedText(raw_command_line);

@@ -1,6 +1,6 @@
 #include "cmdline/switch_lookup.h"
 
-#include "platform/command_line.h"
+#include "platform/os/command_line.h"
 #include "platform/runtime.h"
 
 namespace SwitchLookup {
@@ -8,14 +8,14 @@ namespace {
 
 const char* SkipSeparators(const char* p) {
   for (;;) {
-    while (platform::IsBlank(*p)) p = platform::NextCharacter(p);
+    while (os::IsBlank(*p)) p = os::NextCharacter(p);
     if (p[0] != '"' || p[1] != '"') return p;
     p += 2;
   }
 }
 
 const char* TakeCharacter(const char* p, std::string* argument) {
-  const char* next = platform::NextCharacter(p);
+  const char* next = os::NextCharacter(p);
   argument->append(p, next);
   return next;
 }
@@ -24,7 +24,7 @@ const char* TakeCharacter(const char* p, std::string* argument) {
 const char* ReadArgument(const char* p, std::string* argument) {
   argument->clear();
   p = SkipSeparators(p);
-  while (*p != '\0' && !platform::IsBlank(*p)) {
+  while (*p != '\0' && !os::IsBlank(*p)) {
     if (*p != '"') {
       p = TakeCharacter(p, argument);
       continue;
@@ -61,7 +61,7 @@ bool FindCmdLineSwitch(const std::string& raw_command_line, const std::string& n
   for (int i = 1; i <= count; ++i) {
     const std::string argument = ParamStr(raw_command_line, i);
     if (argument.front() != '-' && argument.front() != '/') continue;
-    if (platform::SameTextIgnoringCase(std::string_view(argument).substr(1), name)) return true;
+    if (os::SameTextIgnoringCase(std::string_view(argument).substr(1), name)) return true;
   }
   return false;
 }

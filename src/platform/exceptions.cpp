@@ -1,5 +1,7 @@
 #include "platform/exceptions.h"
 
+namespace Runtime {
+
 EInOutError::EInOutError(int error_code)
     : Exception(InOutErrorMessage(error_code)), error_code_(error_code) {}
 
@@ -27,6 +29,8 @@ std::string InOutErrorMessage(int error_code) {
 void IoCheck(int error_code) {
   if (error_code == 0) return;
   EInOutError error(error_code);
-  error.SetAddress(QUINTREL_RETURN_ADDRESS());
+  error.SetAddress(__builtin_return_address(0));
   throw error;
 }
+
+}  // namespace Runtime

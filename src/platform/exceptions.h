@@ -5,7 +5,7 @@
 #include <new>
 #include <string>
 
-#include "platform/compiler.h"
+namespace Runtime {
 
 class Exception {
  public:
@@ -49,9 +49,14 @@ class EOutOfMemory : public Exception, public std::bad_alloc {
   const char* what() const noexcept override { return "Out of memory"; }
 };
 
+/// The runtime's own I/O error code for output with no usable handle behind it.
+constexpr int kFileNotOpenForOutput = 105;
+
 /// The I/O error table: the message for a Windows error code.
 std::string InOutErrorMessage(int error_code);
 
 /// The I/O test that follows every file and console operation: raises EInOutError, located at
 /// the caller, when error_code is not 0.
-QUINTREL_NOINLINE void IoCheck(int error_code);
+[[gnu::noinline]] void IoCheck(int error_code);
+
+}  // namespace Runtime

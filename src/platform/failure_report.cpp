@@ -2,16 +2,17 @@
 
 #include <cstdio>
 
-#include "platform/file.h"
+#include "platform/os/file.h"
 
-std::string FormatFailureReport(const Exception& error, const platform::CodeLocation& location) {
+namespace Runtime {
+
+std::string FormatFailureReport(const Exception& error, const os::CodeLocation& location) {
   char offset[9];
   std::snprintf(offset, sizeof offset, "%08X", static_cast<unsigned>(location.offset));
   const std::string& message = error.Message();
   const bool add_period = !message.empty() && message.back() != '.';
   return std::string("Exception ") + error.ClassName() + " in module " + location.module_name +
-         " at " + offset + "." + platform::kLineEnd + message + (add_period ? "." : "") +
-         platform::kLineEnd;
+         " at " + offset + "." + os::kLineEnd + message + (add_period ? "." : "") + os::kLineEnd;
 }
 
 std::string FormatStartUpFailureLine(int exit_code, std::uint32_t offset) {
@@ -20,3 +21,5 @@ std::string FormatStartUpFailureLine(int exit_code, std::uint32_t offset) {
                 static_cast<unsigned>(offset));
   return line;
 }
+
+}  // namespace Runtime

@@ -2,21 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file.h"
+#include "platform/os/file.h"
 
+namespace Runtime {
 namespace {
 
 TEST(FailureReport, NamesClassModuleOffsetAndMessageWithOnePeriod) {
-  const platform::CodeLocation location = {"quintrel", 0x1A2B};
+  const os::CodeLocation location = {"quintrel", 0x1A2B};
   EXPECT_EQ(FormatFailureReport(EInOutError(32), location),
-            std::string("Exception EInOutError in module quintrel at 00001A2B.") +
-                platform::kLineEnd + "I/O error 32." + platform::kLineEnd);
+            std::string("Exception EInOutError in module quintrel at 00001A2B.") + os::kLineEnd +
+                "I/O error 32." + os::kLineEnd);
   EXPECT_EQ(FormatFailureReport(Exception("Ends with one."), location),
-            std::string("Exception Exception in module quintrel at 00001A2B.") +
-                platform::kLineEnd + "Ends with one." + platform::kLineEnd);
+            std::string("Exception Exception in module quintrel at 00001A2B.") + os::kLineEnd +
+                "Ends with one." + os::kLineEnd);
   EXPECT_EQ(FormatFailureReport(Exception(""), location),
-            std::string("Exception Exception in module quintrel at 00001A2B.") +
-                platform::kLineEnd + platform::kLineEnd);
+            std::string("Exception Exception in module quintrel at 00001A2B.") + os::kLineEnd +
+                os::kLineEnd);
 }
 
 TEST(FailureReport, StartUpLineHasTheExitCodeEndingInColumn17) {
@@ -26,3 +27,4 @@ TEST(FailureReport, StartUpLineHasTheExitCodeEndingInColumn17) {
 }
 
 }  // namespace
+}  // namespace Runtime

@@ -3,11 +3,11 @@
 #include <exception>
 #include <new>
 
-#include "platform/command_line.h"
 #include "platform/exceptions.h"
 #include "platform/failure_report.h"
-#include "platform/file.h"
-#include "platform/process.h"
+#include "platform/os/command_line.h"
+#include "platform/os/file.h"
+#include "platform/os/process.h"
 #include "platform/text_writer.h"
 
 namespace Runtime {
@@ -29,8 +29,8 @@ bool g_failure_report_hooked = false;
 
 void StartSystem() {
   std::set_new_handler(RaiseOutOfMemory);
-  platform::PrepareProcess();
-  g_raw_command_line = platform::TakeRawCommandLine(g_argc, g_argv);
+  os::PrepareProcess();
+  g_raw_command_line = os::TakeRawCommandLine(g_argc, g_argv);
 }
 
 void ShutDownSystem() {
@@ -44,30 +44,30 @@ void ShutDownSysUtils() {
   g_failure_report_hooked = false;
 }
 
-void WriteUntested(platform::FileHandle handle, const std::string& text) {
-  platform::WriteToFile(handle, text.data(), static_cast<std::uint32_t>(text.size()));
+void WriteUntested(os::FileHandle handle, const std::string& text) {
+  os::WriteToFile(handle, text.data(), static_cast<std::uint32_t>(text.size()));
 }
 
 void WriteFailureReport(const Exception& error) {
-  const platform::CodeLocation location = platform::LocateCode(error.Address());
-  const platform::FileHandle handle = platform::StandardErrorHandle();
-  WriteUntested(handle, platform::ToOemText(FormatFailureReport(error, location)));
-  WriteUntested(handle, platform::kLineEnd);
+  const os::CodeLocation location = os::LocateCode(error.Address());
+  const os::FileHandle handle = os::StandardErrorHandle();
+  WriteUntested(handle, os::ToOemText(FormatFailureReport(error, location)));
+  WriteUntested(handle, os::kLineEnd);
 }
 
-// Mended: exit code 2, since 1 would tell a batch file that the file has tabs.
+// Mended: kExitFailure, since 1 would tell a batch file that the file has tabs.
 [[noreturn]] void ReportFailure(const Exception& error) {
   const int unwritten = g_standard_output.Flush();
   WriteFailureReport(error);
   if (unwritten != 0) WriteFailureReport(EInOutError(unwritten));
-  Halt(2);
+  Halt(kExitFailure);
 }
 
 void WriteStartUpFailureLine(const Exception& error) {
-  const platform::FileHandle handle = platform::StandardOutputHandle();
-  WriteUntested(handle,
-                FormatStartUpFailureLine(217, platform::LocateCode(error.Address()).offset));
-  WriteUntested(handle, platform::kLineEnd);
+  const os::FileHandle handle = os::StandardOutputHandle();
+  WriteUntested(handle, FormatStartUpFailureLine(kExitStartUpFailure,
+                                                 os::LocateCode(error.Address()).offset));
+  WriteUntested(handle, os::kLineEnd);
 }
 
 // Shuts down what had started, so that the outermost handler finds no failure-report hook.
@@ -83,7 +83,7 @@ void StartUp() {
 [[noreturn]] void HandleEscapedError(const Exception& error) {
   if (g_failure_report_hooked) ReportFailure(error);
   WriteStartUpFailureLine(error);
-  platform::ExitProcess(217);
+  os::ExitProcess(kExitStartUpFailure);
 }
 
 }  // namespace
@@ -106,12 +106,12 @@ void Halt(int exit_code) {
   if (g_unwritten_output != 0) {
     // Mended: output that never reached its file does not vanish in silence.
     EInOutError error(g_unwritten_output);
-    error.SetAddress(QUINTREL_RETURN_ADDRESS());
+    error.SetAddress(__builtin_return_address(0));
     g_unwritten_output = 0;
     WriteFailureReport(error);
-    exit_code = 2;
+    exit_code = kExitFailure;
   }
-  platform::ExitProcess(exit_code);
+  os::ExitProcess(exit_code);
 }
 
 void Run(int argc, char** argv, const Unit* units, std::size_t unit_count, void (*main_block)()) {

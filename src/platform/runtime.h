@@ -5,10 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/compiler.h"
 #include "platform/unit_table.h"
 
 namespace Runtime {
+
+/// The exit code of a run that failed, and of one that could not start.
+constexpr int kExitFailure = 2;
+constexpr int kExitStartUpFailure = 217;
 
 /// The raw command line, taken once at start-up.
 const std::string& RawCommandLine();
@@ -17,8 +20,8 @@ const std::string& RawCommandLine();
 void WriteLine(std::string_view text);
 
 /// Runs shut-down and ends the process with exit_code; output that shut-down cannot write out
-/// gets the failure report and exit code 2 instead.
-[[noreturn]] QUINTREL_NOINLINE void Halt(int exit_code);
+/// gets the failure report and kExitFailure instead.
+[[noreturn, gnu::noinline]] void Halt(int exit_code);
 
 /// The runtime's own units, first in every program's unit table: System takes the raw command
 /// line and writes out standard output at shut-down; SysUtils holds the failure report's hook.
@@ -26,8 +29,8 @@ extern const Unit kSystemUnit;
 extern const Unit kSysUtilsUnit;
 
 /// The whole run: start-up, the main block, and the outermost handler. An error that escapes
-/// start-up gives the start-up failure line and exit code 217; one that escapes the main block
-/// gives the failure report and exit code 2.
+/// start-up gives the start-up failure line and kExitStartUpFailure; one that escapes the main
+/// block gives the failure report and kExitFailure.
 [[noreturn]] void Run(int argc, char** argv, const Unit* units, std::size_t unit_count,
                       void (*main_block)());
 

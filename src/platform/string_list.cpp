@@ -1,18 +1,20 @@
 #include "platform/string_list.h"
 
-#include "platform/command_line.h"
 #include "platform/exceptions.h"
+#include "platform/os/command_line.h"
+
+namespace Runtime {
 
 namespace {
 
 const char* SkipBlanks(const char* p) {
-  while (platform::IsBlank(*p)) p = platform::NextCharacter(p);
+  while (os::IsBlank(*p)) p = os::NextCharacter(p);
   return p;
 }
 
-[[noreturn]] QUINTREL_NOINLINE void RaiseListIndexError(int index) {
+[[noreturn, gnu::noinline]] void RaiseListIndexError(int index) {
   EStringListError error("List index out of bounds (" + std::to_string(index) + ")");
-  error.SetAddress(QUINTREL_RETURN_ADDRESS());
+  error.SetAddress(__builtin_return_address(0));
   throw error;
 }
 
@@ -59,7 +61,7 @@ void TStringList::SetDelimitedText(const std::string& text) {
 
 const char* TStringList::ReadPlainItem(const char* p, std::string* item) const {
   const char* start = p;
-  while (*p != '\0' && !platform::IsBlank(*p) && *p != delimiter_) p = platform::NextCharacter(p);
+  while (*p != '\0' && !os::IsBlank(*p) && *p != delimiter_) p = os::NextCharacter(p);
   item->assign(start, p);
   return p;
 }
@@ -69,7 +71,7 @@ const char* TStringList::ReadQuotedItem(const char* p, std::string* item) const 
   ++p;
   for (;;) {
     const char* start = p;
-    while (*p != '\0' && *p != quote_char_) p = platform::NextCharacter(p);
+    while (*p != '\0' && *p != quote_char_) p = os::NextCharacter(p);
     item->append(start, p);
     if (*p == '\0') return p;
     if (p[1] != quote_char_) return p + 1;
@@ -77,3 +79,5 @@ const char* TStringList::ReadQuotedItem(const char* p, std::string* item) const 
     p += 2;
   }
 }
+
+}  // namespace Runtime

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace Runtime {
+
 /// Unsorted, duplicates allowed. Indexes run from 0 to Count() - 1; any other raises
 /// EStringListError.
 class TStringList {
@@ -33,3 +35,5 @@ class TStringList {
   char delimiter_ = ',';
   char quote_char_ = '"';
 };
+
+}  // namespace Runtime

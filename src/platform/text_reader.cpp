@@ -1,15 +1,13 @@
 #include "platform/text_reader.h"
 
-namespace {
-constexpr int kBrokenPipe = 109;
-}  // namespace
+namespace Runtime {
 
 TextReader::~TextReader() {
-  if (is_open_) platform::CloseFile(handle_);
+  if (is_open_) os::CloseFile(handle_);
 }
 
 int TextReader::Open() {
-  const int code = platform::OpenFileForReading(file_name_.c_str(), &handle_);
+  const int code = os::OpenFileForReading(file_name_.c_str(), &handle_);
   if (code != 0) return code;
   is_open_ = true;
   return 0;
@@ -23,8 +21,7 @@ int TextReader::ReadEach(BlockVisitor visit, void* context) {
   }
   for (;;) {
     std::uint32_t count = 0;
-    const int code = platform::ReadFromFile(handle_, block_, kBlockSize, &count);
-    if (code == kBrokenPipe) return 0;
+    const int code = os::ReadFromFile(handle_, block_, kBlockSize, &count);
     if (code != 0) return code;
     if (count == 0 || !visit({block_, count}, context)) return 0;
   }
@@ -33,5 +30,7 @@ int TextReader::ReadEach(BlockVisitor visit, void* context) {
 int TextReader::Close() {
   if (!is_open_) return 0;
   is_open_ = false;
-  return platform::CloseFile(handle_);
+  return os::CloseFile(handle_);
 }
+
+}  // namespace Runtime

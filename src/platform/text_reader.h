@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/file.h"
+#include "platform/os/file.h"
+
+namespace Runtime {
 
 struct ByteBlock {
   const unsigned char* data;
@@ -13,9 +15,9 @@ struct ByteBlock {
 };
 
 /// Reads a named file front to back in large blocks, to its real end: a file that grows while it
-/// is read is read to the end it then has. Every operation returns 0 or a Windows error code; a
-/// broken pipe (109) ends the text like the physical end. The byte 26 that ends a text is left
-/// to the visitor's single pass over each block (see scan/text_scan.h).
+/// is read is read to the end it then has. Every operation returns 0 or a Windows error code. The
+/// byte 26 that ends a text is left to the visitor's single pass over each block (see
+/// scan/text_scan.h).
 class TextReader {
  public:
   /// Takes one block; false to stop reading.
@@ -41,8 +43,10 @@ class TextReader {
 
  private:
   std::string file_name_;
-  platform::FileHandle handle_ = 0;
+  os::FileHandle handle_ = 0;
   bool is_open_ = false;
   std::unique_ptr<unsigned char[]> storage_;
   unsigned char* block_ = nullptr;
 };
+
+}  // namespace Runtime

@@ -8,6 +8,7 @@
 
 #include "temp_dir.h"
 
+namespace Runtime {
 namespace {
 
 // The visitors below change the file while it is read, as another process could.
@@ -57,3 +58,4 @@ TEST(TextReader, ReadsAFileThatShrinksToItsNewEnd) {
 }
 
 }  // namespace
+}  // namespace Runtime

@@ -3,19 +3,23 @@
 #include <algorithm>
 #include <cstring>
 
-int TextWriter::OpenStandardOutput(platform::FileHandle* handle, bool* write_through) {
-  *handle = platform::StandardOutputHandle();
-  switch (platform::KindOfHandle(*handle)) {
-    case platform::HandleKind::kUnusable:
-      return 105;
-    case platform::HandleKind::kConsole:
+#include "platform/exceptions.h"
+
+namespace Runtime {
+
+int TextWriter::OpenStandardOutput(os::FileHandle* handle, bool* write_through) {
+  *handle = os::StandardOutputHandle();
+  switch (os::KindOfHandle(*handle)) {
+    case os::HandleKind::kUnusable:
+      return kFileNotOpenForOutput;
+    case os::HandleKind::kConsole:
       *write_through = true;
       return 0;
-    case platform::HandleKind::kOther:
+    case os::HandleKind::kOther:
       *write_through = false;
       return 0;
   }
-  return 105;
+  return kFileNotOpenForOutput;
 }
 
 void TextWriter::Write(std::string_view text) {
@@ -36,7 +40,7 @@ void TextWriter::Write(std::string_view text) {
 }
 
 void TextWriter::EndLine() {
-  Write(platform::kLineEnd);
+  Write(os::kLineEnd);
   if (write_through_ && result_ == 0 && fill_ > 0) WriteBuffer();
 }
 
@@ -48,7 +52,7 @@ int TextWriter::TakeResult() {
 
 int TextWriter::Flush() {
   if (fill_ == 0) return 0;
-  const int code = platform::WriteToFile(handle_, buffer_, static_cast<std::uint32_t>(fill_));
+  const int code = os::WriteToFile(handle_, buffer_, static_cast<std::uint32_t>(fill_));
   fill_ = 0;
   return code;
 }
@@ -58,3 +62,5 @@ bool TextWriter::WriteBuffer() {
   result_ = Flush();
   return result_ == 0;
 }
+
+}  // namespace Runtime

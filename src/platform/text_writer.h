@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "platform/file.h"
+#include "platform/os/file.h"
+
+namespace Runtime {
 
 /// Bytes go out unchanged through a 128-byte buffer: written through at every line end on a
 /// console, otherwise whenever the buffer fills and at Flush. The first failure stops the channel
@@ -12,7 +14,7 @@
 class TextWriter {
  public:
   /// Opens the channel's handle: 0, or the error code of a failed open.
-  using Opener = int (*)(platform::FileHandle* handle, bool* write_through);
+  using Opener = int (*)(os::FileHandle* handle, bool* write_through);
 
   static constexpr std::size_t kBufferSize = 128;
 
@@ -27,8 +29,9 @@ class TextWriter {
   /// Writes out what the buffer holds: 0, or the error code of the failed write.
   int Flush();
 
-  /// Standard output as the runtime opens it: 105 when there is no usable handle.
-  static int OpenStandardOutput(platform::FileHandle* handle, bool* write_through);
+  /// Standard output as the runtime opens it: kFileNotOpenForOutput when there is no usable
+  /// handle.
+  static int OpenStandardOutput(os::FileHandle* handle, bool* write_through);
 
  private:
   bool WriteBuffer();
@@ -36,8 +39,10 @@ class TextWriter {
   Opener open_;
   bool is_open_ = false;
   bool write_through_ = false;
-  platform::FileHandle handle_ = 0;
+  os::FileHandle handle_ = 0;
   int result_ = 0;
   std::size_t fill_ = 0;
   char buffer_[kBufferSize];
 };
+
+}  // namespace Runtime

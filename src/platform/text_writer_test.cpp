@@ -9,6 +9,7 @@
 
 #include "temp_dir.h"
 
+namespace Runtime {
 namespace {
 
 // The writer's openers are plain functions, so the test's handle lives here.
@@ -16,7 +17,7 @@ int g_fd = -1;
 bool g_console = false;
 int g_opens = 0;
 
-int OpenTestHandle(platform::FileHandle* handle, bool* write_through) {
+int OpenTestHandle(os::FileHandle* handle, bool* write_through) {
   ++g_opens;
   if (g_fd < 0) return 105;
   *handle = g_fd;
@@ -102,3 +103,4 @@ TEST_F(TextWriterTest, FailedWriteStopsTheChannelUntilItsResultIsTaken) {
 }
 
 }  // namespace
+}  // namespace Runtime

@@ -1,5 +1,7 @@
 #include "platform/unit_table.h"
 
+namespace Runtime {
+
 void UnitTable::StartUp() {
   while (begun_ < count_) {
     const Unit& unit = units_[begun_++];
@@ -13,3 +15,5 @@ void UnitTable::ShutDown() {
     if (unit.shut_down != nullptr) unit.shut_down();
   }
 }
+
+}  // namespace Runtime

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+namespace Runtime {
+
 struct Unit {
   const char* name;
   void (*start_up)();   // may be null
@@ -24,3 +26,5 @@ class UnitTable {
   std::size_t count_;
   std::size_t begun_ = 0;
 };
+
+}  // namespace Runtime

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+namespace Runtime {
 namespace {
 
 std::string g_log;
@@ -50,3 +51,4 @@ TEST(UnitTable, AStartUpThatFailsStillShutsDownWhatHadBegun) {
 }
 
 }  // namespace
+}  // namespace Runtime

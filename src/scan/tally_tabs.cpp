@@ -6,20 +6,20 @@
 namespace QuintrelU {
 
 // Adds straight into the caller's total, so that it holds what was counted before a failure.
-bool CountTabsInBlock(ByteBlock block, void* tab_total) {
+bool CountTabsInBlock(Runtime::ByteBlock block, void* tab_total) {
   const TextScan scan = ScanText(block.data, block.size);
   *static_cast<std::int64_t*>(tab_total) += scan.tabs;
   return !scan.ended;
 }
 
-const Unit kUnit = {"QuintrelU", nullptr, nullptr};
+const Runtime::Unit kUnit = {"QuintrelU", nullptr, nullptr};
 
 bool TallyTabs(const std::string& file_name, std::int64_t& count) {
   count = 0;
-  TextReader reader(file_name);
-  IoCheck(reader.Open());
-  IoCheck(reader.ReadEach(CountTabsInBlock, &count));
-  IoCheck(reader.Close());
+  Runtime::TextReader reader(file_name);
+  Runtime::IoCheck(reader.Open());
+  Runtime::IoCheck(reader.ReadEach(CountTabsInBlock, &count));
+  Runtime::IoCheck(reader.Close());
   return true;
 }
 

@@ -15,8 +15,8 @@ bool TallyTabs(const std::string& file_name, std::int64_t& count);
 
 /// What TallyTabs does with each block it reads: adds its tabs to *tab_total (an int64_t);
 /// false once a byte 26 has ended the text.
-bool CountTabsInBlock(ByteBlock block, void* tab_total);
+bool CountTabsInBlock(Runtime::ByteBlock block, void* tab_total);
 
-extern const Unit kUnit;
+extern const Runtime::Unit kUnit;
 
 }  // namespace QuintrelU

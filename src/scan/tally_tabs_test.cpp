@@ -88,7 +88,7 @@ TEST(TallyTabs, CountsExactlyTheTabsBeforeTheFirstCtrlZ) {
 
 TEST(TallyTabs, BlockEdgesChangeNothing) {
   TempDir dir;
-  for (const Case& c : CasesAtBlockEdge(TextReader::kBlockSize)) {
+  for (const Case& c : CasesAtBlockEdge(Runtime::TextReader::kBlockSize)) {
     EXPECT_EQ(TallyFile(dir, c.bytes), c.tabs) << c.what;
     EXPECT_EQ(TallyPipe(c.bytes), c.tabs) << c.what << ", through a pipe";
   }
@@ -100,7 +100,7 @@ TEST(TallyTabs, MissingFileRaisesFileNotFoundWithTheCountAtZero) {
   try {
     QuintrelU::TallyTabs(dir.Join("gone.txt"), count);
     FAIL() << "no error raised";
-  } catch (const EInOutError& error) {
+  } catch (const Runtime::EInOutError& error) {
     EXPECT_EQ(error.ErrorCode(), 2);
     EXPECT_EQ(error.Message(), "File not found");
   }

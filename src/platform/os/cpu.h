@@ -1,9 +1,9 @@
 // What the processor can run, for choosing the fastest counting pass.
 #pragma once
 
-namespace platform {
+namespace os {
 
 bool CpuHasSse2();
 bool CpuHasAvx2();
 
-}  // namespace platform
+}  // namespace os

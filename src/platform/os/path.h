@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace platform {
+namespace os {
 
 /// The full path of name: completed against the current directory, "." and ".." resolved by the
 /// text alone, links not followed. Empty for an empty name or when there is no current directory.
@@ -13,4 +13,4 @@ std::string ExpandPath(const std::string& name);
 /// from any date is counted.
 bool FileExists(const std::string& full_path);
 
-}  // namespace platform
+}  // namespace os

@@ -1,15 +1,8 @@
 #include <windows.h>
 
-#include "platform/process.h"
+#include "platform/os/process.h"
 
-#if defined(__MINGW32__)
-// The command line is read whole from GetCommandLineA; the C runtime must not glob argv.
-extern "C" {
-int _dowildcard = 0;
-}
-#endif
-
-namespace platform {
+namespace os {
 
 // A batch file must never wait on a "drive not ready" or similar dialog.
 void PrepareProcess() {
@@ -40,4 +33,4 @@ std::string ToOemText(std::string text) {
   return text;
 }
 
-}  // namespace platform
+}  // namespace os

@@ -4,10 +4,10 @@
 
 #include <cerrno>
 
-#include "platform/file.h"
-#include "platform/win_error_posix.h"
+#include "platform/os/file.h"
+#include "platform/os/win_error_posix.h"
 
-namespace platform {
+namespace os {
 
 int OpenFileForReading(const char* name, FileHandle* handle) {
   int fd;
@@ -75,4 +75,4 @@ HandleKind KindOfHandle(FileHandle handle) {
 
 const char kLineEnd[] = "\n";
 
-}  // namespace platform
+}  // namespace os

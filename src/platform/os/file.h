@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace os {
 
 /// An open file, or a standard handle.
 using FileHandle = std::intptr_t;
@@ -12,7 +12,8 @@ using FileHandle = std::intptr_t;
 /// Opens an existing file for reading, sharing it for reading only.
 int OpenFileForReading(const char* name, FileHandle* handle);
 
-/// Reads up to size bytes; *bytes_read is 0 at the end of the file. A broken pipe gives 109.
+/// Reads up to size bytes; *bytes_read is 0 at the end of the file, or of a pipe whose writer
+/// has gone away.
 int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read);
 
 int CloseFile(FileHandle handle);
@@ -33,4 +34,4 @@ HandleKind KindOfHandle(FileHandle handle);
 /// The line end of this build's text output.
 extern const char kLineEnd[];
 
-}  // namespace platform
+}  // namespace os

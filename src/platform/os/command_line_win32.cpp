@@ -1,8 +1,13 @@
 #include <windows.h>
 
-#include "platform/command_line.h"
+#include "platform/os/command_line.h"
 
-namespace platform {
+// The command line is read whole from GetCommandLineA; the C runtime must not glob argv.
+extern "C" {
+int _dowildcard = 0;
+}
+
+namespace os {
 
 std::string TakeRawCommandLine(int, char**) {
   return GetCommandLineA();
@@ -19,4 +24,4 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 
 const bool kLowerSwitchItems = true;
 
-}  // namespace platform
+}  // namespace os

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace os {
 
 /// Makes a failed write to a closed pipe an error code rather than a signal that ends the run.
 void PrepareProcess();
@@ -21,4 +21,4 @@ CodeLocation LocateCode(const void* address);
 /// The failure report's text in the console's code page.
 std::string ToOemText(std::string text);
 
-}  // namespace platform
+}  // namespace os

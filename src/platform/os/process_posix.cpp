@@ -3,12 +3,12 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "platform/process.h"
+#include "platform/os/process.h"
 
 // Set by the GNU and LLVM linkers at the first byte of the executable's image.
 extern "C" const char __executable_start;
 
-namespace platform {
+namespace os {
 
 void PrepareProcess() {
   std::signal(SIGPIPE, SIG_IGN);
@@ -33,4 +33,4 @@ std::string ToOemText(std::string text) {
   return text;
 }
 
-}  // namespace platform
+}  // namespace os

@@ -1,7 +1,7 @@
-#include "platform/argv_line.h"
-#include "platform/command_line.h"
+#include "platform/os/argv_line.h"
+#include "platform/os/command_line.h"
 
-namespace platform {
+namespace os {
 
 std::string TakeRawCommandLine(int argc, char** argv) {
   return JoinArgumentsAsCommandLine(argc, argv);
@@ -24,4 +24,4 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 
 const bool kLowerSwitchItems = false;
 
-}  // namespace platform
+}  // namespace os

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace platform {
+namespace os {
 
 /// The Windows error code that stands for an errno value.
 int WindowsErrorFromErrno(int error);
 
-}  // namespace platform
+}  // namespace os

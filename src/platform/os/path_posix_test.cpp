@@ -1,4 +1,4 @@
-#include "platform/path.h"
+#include "platform/os/path.h"
 
 #include <unistd.h>
 
@@ -31,14 +31,14 @@ TEST(ExpandPath, ResolvesDotsByTheTextAlone) {
       {"/a\\b", "/a\\b"},
       {"/x/*?", "/x/*?"},
   };
-  for (const Case& c : cases) EXPECT_EQ(platform::ExpandPath(c.name), c.full) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(os::ExpandPath(c.name), c.full) << c.name;
 }
 
 TEST(ExpandPath, DoesNotFollowLinks) {
   TempDir dir;
   std::filesystem::create_directory(dir.Join("real"));
   std::filesystem::create_directory_symlink(dir.Join("real"), dir.Join("link"));
-  EXPECT_EQ(platform::ExpandPath(dir.Join("link/../x")), dir.Join("x"));
+  EXPECT_EQ(os::ExpandPath(dir.Join("link/../x")), dir.Join("x"));
 }
 
 TEST(FileExists, AcceptsAnyEntryButADirectory) {
@@ -48,15 +48,15 @@ TEST(FileExists, AcceptsAnyEntryButADirectory) {
   std::filesystem::create_symlink(file, dir.Join("to-file"));
   std::filesystem::create_symlink(dir.Join("d"), dir.Join("to-dir"));
   std::filesystem::create_symlink(dir.Join("gone"), dir.Join("dangling"));
-  EXPECT_TRUE(platform::FileExists(file));
-  EXPECT_TRUE(platform::FileExists(dir.Join("to-file")));
-  EXPECT_TRUE(platform::FileExists("/dev/null"));
-  EXPECT_FALSE(platform::FileExists(""));
-  EXPECT_FALSE(platform::FileExists(dir.Join("d")));
-  EXPECT_FALSE(platform::FileExists(dir.Join("to-dir")));
-  EXPECT_FALSE(platform::FileExists(dir.Join("dangling")));
-  EXPECT_FALSE(platform::FileExists(dir.Join("f/")));
-  EXPECT_FALSE(platform::FileExists("/" + std::string(5000, 'a')));
+  EXPECT_TRUE(os::FileExists(file));
+  EXPECT_TRUE(os::FileExists(dir.Join("to-file")));
+  EXPECT_TRUE(os::FileExists("/dev/null"));
+  EXPECT_FALSE(os::FileExists(""));
+  EXPECT_FALSE(os::FileExists(dir.Join("d")));
+  EXPECT_FALSE(os::FileExists(dir.Join("to-dir")));
+  EXPECT_FALSE(os::FileExists(dir.Join("dangling")));
+  EXPECT_FALSE(os::FileExists(dir.Join("f/")));
+  EXPECT_FALSE(os::FileExists("/" + std::string(5000, 'a')));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "platform/argv_line.h"
+#include "platform/os/argv_line.h"
 
-#include "platform/command_line.h"
+#include "platform/os/command_line.h"
 
-namespace platform {
+namespace os {
 namespace {
 
 bool NeedsQuotes(const char* argument) {
@@ -37,4 +37,4 @@ std::string JoinArgumentsAsCommandLine(int argc, const char* const* argv) {
   return line;
 }
 
-}  // namespace platform
+}  // namespace os

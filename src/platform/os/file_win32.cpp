@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "platform/file.h"
+#include "platform/os/file.h"
 
-namespace platform {
+namespace os {
 namespace {
 
 HANDLE ToHandle(FileHandle handle) {
@@ -24,7 +24,10 @@ int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint3
   DWORD count = 0;
   const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, nullptr);
   *bytes_read = ok ? count : 0;
-  return ok ? 0 : static_cast<int>(GetLastError());
+  if (ok) return 0;
+  const DWORD error = GetLastError();
+  // A pipe whose writer has gone away has ended, as a pipe does on POSIX.
+  return error == ERROR_BROKEN_PIPE ? 0 : static_cast<int>(error);
 }
 
 int CloseFile(FileHandle handle) {
@@ -67,4 +70,4 @@ HandleKind KindOfHandle(FileHandle handle) {
 
 const char kLineEnd[] = "\r\n";
 
-}  // namespace platform
+}  // namespace os

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace os {
 
 /// A blank separates arguments: any byte from 1 to 32. Bytes 128 to 255 never are.
 inline bool IsBlank(char c) {
@@ -26,4 +26,4 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 /// every absolute path begins with "/", so lowering would name files that do not exist.
 extern const bool kLowerSwitchItems;
 
-}  // namespace platform
+}  // namespace os

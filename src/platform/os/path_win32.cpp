@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/path.h"
+#include "platform/os/path.h"
 
-namespace platform {
+namespace os {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool FileExists(const std::string& full_path) {
   return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-}  // namespace platform
+}  // namespace os

@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <vector>
 
-#include "platform/path.h"
+#include "platform/os/path.h"
 
-namespace platform {
+namespace os {
 namespace {
 
 std::string CurrentDirectory() {
@@ -57,4 +57,4 @@ bool FileExists(const std::string& full_path) {
   return !S_ISDIR(status.st_mode);
 }
 
-}  // namespace platform
+}  // namespace os

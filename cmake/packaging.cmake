@@ -1,0 +1,31 @@
+# Installation and packages: a .deb of the Linux program with its manual page, and a .zip of the
+# Windows program with a short text for batch-file users.
+if(WIN32)
+  install(TARGETS quintrel RUNTIME DESTINATION .)
+  install(FILES packaging/README-Windows.txt DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win-${CMAKE_SYSTEM_PROCESSOR})
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
+  include(GNUInstallDirs)
+  install(TARGETS quintrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Debian keeps its manual pages compressed.
+  add_custom_command(OUTPUT quintrel.1.gz
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/man/quintrel.1 > quintrel.1.gz
+    DEPENDS man/quintrel.1)
+  add_custom_target(manual_page ALL DEPENDS quintrel.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/quintrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quintrel developers <quintrel@example.org>")
+endif()
+set(CPACK_PACKAGE_NAME quintrel)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_VENDOR "Quintrel developers")
+set(CPACK_PACKAGE_CONTACT "quintrel@example.org")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count the tab characters in a text file")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quintrel counts the tabs in one file, read as text up to its end or its first Ctrl-Z, prints a one-line report, and tells scripts by its exit code: 0 no tab, 1 tabs, 2 error.")
+include(CPack)
