@@ -14,37 +14,26 @@
 
 #include <gtest/gtest.h>
 
+#include "expected_output.h"
 #include "run_program.h"
 #include "temp_dir.h"
 
 namespace {
 
-const std::string kUsage =
-    "\n"
-    "Quintrel 1.0  https://quintrel.example.org\n"
-    "Usage: Quintrel FileName [/?] [/Q]\n"
-    "\n"
-    "ErrorLevel return codes:\n"
-    "  0 - file has no Tabs\n"
-    "  1 - file has Tabs\n"
-    "  2 - error\n";
+const std::string kUsage = UsageScreen("\n");
+const std::string kHelp = HelpScreen("\n");
 
 std::string Report(int tabs, const std::string& path) {
-  return "\nQuintrel: " + std::to_string(tabs) + " Tabs found in " + path + "\n";
+  return ReportLine(tabs, path, "\n");
 }
 
 std::string Missing(const std::string& path) {
-  return "\nQuintrel: Cannot find file '" + path + "'\n";
+  return MissingFileMessage(path, "\n");
 }
 
-// The failure report's three lines, the code offset left out since it moves with every build.
 void ExpectFailureReport(const std::string& err, const std::string& class_name,
                          const std::string& message, const std::string& module = "quintrel") {
-  const std::string head = "Exception " + class_name + " in module " + module + " at ";
-  ASSERT_EQ(err.substr(0, head.size()), head) << err;
-  const std::string offset = err.substr(head.size(), 8);
-  EXPECT_EQ(offset.find_first_not_of("0123456789ABCDEF"), std::string::npos) << err;
-  EXPECT_EQ(err.substr(head.size() + 8), ".\n" + message + "\n\n");
+  ::ExpectFailureReport(err, class_name, message, module, "\n");
 }
 
 // QUINTREL_UNDER_TEST may name a stand-in for the built program, such as a script that runs it
@@ -127,6 +116,10 @@ TEST_F(EndToEnd, ReportsTabsAndExitsByWhetherThereAreAny) {
 }
 
 TEST_F(EndToEnd, NamesThatFindNoFileGiveTheMissingFileMessage) {
+  std::filesystem::create_symlink(dir_.Join("gone"), dir_.Join("dangling"));
+  std::filesystem::create_symlink(dir_.Join("loop"), dir_.Join("loop"));
+  std::filesystem::create_directory_symlink(dir_.Join("sub"), dir_.Join("to-sub"));
+  const std::string long_name(5000, 'n');
   struct Case {
     std::string argument;
     std::string shown;
@@ -136,12 +129,17 @@ TEST_F(EndToEnd, NamesThatFindNoFileGiveTheMissingFileMessage) {
       {"sub", dir_.Join("sub")},
       {"", ""},
       {"notes.txt/", dir_.Join("notes.txt/")},
+      {"dangling", dir_.Join("dangling")},
+      {"loop", dir_.Join("loop")},
+      {"to-sub", dir_.Join("to-sub")},
+      {long_name, dir_.Join(long_name)},
   };
   for (const Case& c : cases) {
+    const std::string what = c.argument.substr(0, 20);
     const RunResult result = Run({c.argument});
-    EXPECT_EQ(result.out, Missing(c.shown)) << c.argument;
-    EXPECT_EQ(result.err, "") << c.argument;
-    EXPECT_EQ(result.exit_code, 2) << c.argument;
+    EXPECT_EQ(result.out, Missing(c.shown)) << what;
+    EXPECT_EQ(result.err, "") << what;
+    EXPECT_EQ(result.exit_code, 2) << what;
   }
 }
 
@@ -225,18 +223,6 @@ TEST_F(EndToEnd, ExhaustedMemoryDuringStartUpGivesTheStartUpFailureLine) {
   EXPECT_EQ(result.exit_code, 217);
 }
 
-}  // namespace
-
-namespace {
-
-const std::string kHelp = kUsage +
-                          "\n"
-                          "Command-line parameters:\n"
-                          "  FileName   Which file to report on\n"
-                          "\n"
-                          "  /?         Display Help\n"
-                          "  /Q         Quiet: suppress message when no Tabs are found\n";
-
 TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
   struct Case {
     std::vector<std::string> args;
@@ -266,24 +252,6 @@ TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
     EXPECT_EQ(result.out, c.out) << shown;
     EXPECT_EQ(result.err, "") << shown;
     EXPECT_EQ(result.exit_code, c.exit_code) << shown;
-  }
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(EndToEnd, NamesThatNameNoFileGiveTheMissingFileMessage) {
-  std::filesystem::create_symlink(dir_.Join("gone"), dir_.Join("dangling"));
-  std::filesystem::create_symlink(dir_.Join("loop"), dir_.Join("loop"));
-  std::filesystem::create_directory_symlink(dir_.Join("sub"), dir_.Join("to-sub"));
-  const std::string long_name(5000, 'n');
-  for (const std::string& name :
-       {std::string("dangling"), std::string("loop"), std::string("to-sub"), long_name}) {
-    const RunResult result = Run({name});
-    EXPECT_EQ(result.out, Missing(dir_.Join(name))) << name.substr(0, 20);
-    EXPECT_EQ(result.err, "") << name.substr(0, 20);
-    EXPECT_EQ(result.exit_code, 2) << name.substr(0, 20);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "expected_output.h"
 #include "run_program.h"
 #include "temp_dir.h"
 
@@ -22,23 +23,8 @@ std::string WindowsPath(const std::string& path) {
   return windows;
 }
 
-const std::string kUsage =
-    "\r\n"
-    "Quintrel 1.0  https://quintrel.example.org\r\n"
-    "Usage: Quintrel FileName [/?] [/Q]\r\n"
-    "\r\n"
-    "ErrorLevel return codes:\r\n"
-    "  0 - file has no Tabs\r\n"
-    "  1 - file has Tabs\r\n"
-    "  2 - error\r\n";
-
-const std::string kHelp = kUsage +
-                          "\r\n"
-                          "Command-line parameters:\r\n"
-                          "  FileName   Which file to report on\r\n"
-                          "\r\n"
-                          "  /?         Display Help\r\n"
-                          "  /Q         Quiet: suppress message when no Tabs are found\r\n";
+const std::string kUsage = UsageScreen("\r\n");
+const std::string kHelp = HelpScreen("\r\n");
 
 class WindowsEndToEnd : public ::testing::Test {
  protected:
@@ -61,10 +47,10 @@ class WindowsEndToEnd : public ::testing::Test {
 
   std::string Full(const std::string& name) const { return WindowsPath(dir_.Join(name)); }
   std::string Report(int tabs, const std::string& name) const {
-    return "\r\nQuintrel: " + std::to_string(tabs) + " Tabs found in " + Full(name) + "\r\n";
+    return ReportLine(tabs, Full(name), "\r\n");
   }
-  std::string Missing(const std::string& full_path) const {
-    return "\r\nQuintrel: Cannot find file '" + full_path + "'\r\n";
+  static std::string Missing(const std::string& full_path) {
+    return MissingFileMessage(full_path, "\r\n");
   }
 
   // Runs quintrel.exe with exactly this raw command line.
@@ -82,11 +68,7 @@ class WindowsEndToEnd : public ::testing::Test {
 
   static void ExpectFailureReport(const std::string& err, const std::string& class_name,
                                   const std::string& message) {
-    const std::string head = "Exception " + class_name + " in module quintrel.exe at ";
-    ASSERT_EQ(err.substr(0, head.size()), head) << err;
-    const std::string offset = err.substr(head.size(), 8);
-    EXPECT_EQ(offset.find_first_not_of("0123456789ABCDEF"), std::string::npos) << err;
-    EXPECT_EQ(err.substr(head.size() + 8), ".\r\n" + message + "\r\n\r\n");
+    ::ExpectFailureReport(err, class_name, message, "quintrel.exe", "\r\n");
   }
 
   TempDir dir_;
