@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh g++ cmake ninja-build
-cmake -S . -B build/posix -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build/posix -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/posix --target quintrel

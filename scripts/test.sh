@@ -1,93 +1,189 @@
 #!/usr/bin/env bash
-# Installs what the tests need when it is missing, builds both builds, and runs every test:
-# the POSIX build natively, the Windows build under Wine.
+# Installs what the tests need when it is missing, then runs the named stages, all of the
+# default ones when none is named:
+#   unit      source format, the plain builds without test tools, the Linux unit and
+#             end-to-end tests, the manual page
+#   windows   quintrel.exe for i686 and x86-64, each in its .zip, and its tests under Wine
+#   package   the .deb, checked without installing it
+#   sanitize  the Linux tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz      each libFuzzer target for QUINTREL_FUZZ_SECONDS (30) seconds
+#   valgrind  (not a default stage) the end-to-end tests with the program under memcheck
+# The machine keeps what it had: packages are only added, never removed or replaced.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-  apt-get update -qq
-fi
-scripts/install-packages.sh g++ cmake ninja-build libgtest-dev mandoc man-db unzip \
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
-
-echo "== Windows build: quintrel.exe, 32-bit and x86-64, each packed in a .zip"
-for arch in i686 x86_64; do
-  cmake -S . -B "build/win-$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_WERROR=ON \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake >/dev/null
-  cmake --build "build/win-$arch"
-  (cd "build/win-$arch" && cpack >/dev/null)
+default_stages=(unit windows package sanitize fuzz)
+stages=("$@")
+[ ${#stages[@]} -gt 0 ] || stages=("${default_stages[@]}")
+for stage in "${stages[@]}"; do
+  case $stage in
+    unit | windows | package | sanitize | fuzz | valgrind) ;;
+    *) echo "unknown stage '$stage'; the stages: ${default_stages[*]} valgrind" >&2; exit 2 ;;
+  esac
 done
 
-# The 32-bit program is what ships; Wine runs it where the kernel runs 32-bit code. Elsewhere
-# the same source, built for x86-64, is what the Windows tests run.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  wine_arch=i686 wine_loader=/usr/lib/wine/wine
-else
-  wine_arch=x86_64 wine_loader=/usr/lib/wine/wine64
-  echo "NOTE: this kernel cannot run 32-bit programs; the Windows tests run the x86-64 build" \
-    "under wine64, and build/win-i686/quintrel.exe is built but not run."
-fi
+install() { scripts/install-packages.sh "$@"; }
+configure() { cmake -S . -G Ninja -DQUINTREL_WERROR=ON "$@" >/dev/null; }
 
-# The Windows tests run the program as the .zip delivers it.
-unpacked=$root/build/win-$wine_arch/unpacked
-rm -rf "$unpacked" && mkdir -p "$unpacked"
-unzip -q "build/win-$wine_arch/quintrel-1.0-win-$wine_arch.zip" -d "$unpacked"
-test -f "$unpacked/README-Windows.txt"
+# The version as CMake's project() gives it to the program.
+project_version() {
+  sed -n 's/^#define QUINTREL_VERSION "\(.*\)"$/\1/p' "$1/generated/version.h"
+}
 
-echo "== Wine prefix for this run"
-export WINEPREFIX=$root/build/wineprefix WINELOADER=$wine_loader WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
-# One server for the whole run, started before anything else, so that no test pays for Wine's
-# start-up.
-/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
-trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
-"$wine_loader" wineboot -i >/dev/null 2>&1
+# The Linux tests' build; the windows stage adds the Windows program's tests to it.
+configure_linux_tests() {
+  configure -B build/test-posix -DCMAKE_BUILD_TYPE=Release -DQUINTREL_TESTS=ON "$@"
+}
 
-echo "== POSIX build, and the tests of both builds"
-cmake -S . -B build/test-posix -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTREL_WERROR=ON \
-  -DQUINTREL_WINDOWS_BIN_DIR="$root/build/win-$wine_arch" -DQUINTREL_WINDOWS_EXE="$unpacked/quintrel.exe" \
-  -DQUINTREL_WINE_LOADER="$wine_loader" -DQUINTREL_WINE_PREFIX="$WINEPREFIX" >/dev/null
-cmake --build build/test-posix
-ctest --test-dir build/test-posix --output-on-failure
+stage_unit() {
+  install g++ cmake ninja-build libgtest-dev mandoc clang-format
+  echo "== Source format (clang-format, .clang-format)"
+  find src tests fuzz bench -name '*.cpp' -o -name '*.h' | sort |
+    xargs clang-format --dry-run -Werror
+  echo "== The plain Linux build, with no test tool found"
+  configure -B build/plain-posix -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
+  cmake --build build/plain-posix
+  echo "== Linux unit and end-to-end tests"
+  configure_linux_tests
+  cmake --build build/test-posix
+  ctest --test-dir build/test-posix --output-on-failure -LE windows
+}
 
-echo "== The Debian package: install it, run quintrel from the PATH, find its manual page"
-(cd build/test-posix && cpack >/dev/null)
-dpkg -i build/test-posix/quintrel_1.0_*.deb >/dev/null
-trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; dpkg -r quintrel >/dev/null 2>&1 || true' EXIT
-installed_report=$(cd samples && quintrel notes.txt) && exit_code=0 || exit_code=$?
-expected_report=$(printf '\nQuintrel: 5 Tabs found in %s/samples/notes.txt' "$root")
-[ "$installed_report" = "$expected_report" ] && [ "$exit_code" = 1 ] ||
-  { echo "FAILED: the installed quintrel said [$installed_report], exit code $exit_code"; exit 1; }
-[ "$(man -w quintrel)" = /usr/share/man/man1/quintrel.1.gz ] ||
-  { echo "FAILED: no manual page for quintrel"; exit 1; }
-echo "package: installed, ran from $(command -v quintrel), manual page $(man -w quintrel)"
-dpkg -r quintrel >/dev/null
-
-echo "== POSIX build under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/test-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_WERROR=ON \
-  -DQUINTREL_SANITIZE=ON >/dev/null
-cmake --build build/test-sanitize
-ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --test-dir build/test-sanitize --output-on-failure
-
-echo "== Fuzzing: each libFuzzer target for ${QUINTREL_FUZZ_SECONDS:=30} s"
-scripts/install-packages.sh clang libclang-rt-14-dev
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUINTREL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/fuzz
-for target in item_split switch_parser text_scan; do
-  # New inputs go to a scratch folder; the seeds in the repository stay as they are.
-  scratch=$(mktemp -d)
-  if ! build/fuzz/fuzz/${target}_fuzzer -max_total_time="$QUINTREL_FUZZ_SECONDS" \
-    -print_final_stats=1 "$scratch" "fuzz/corpus/$target" >"$scratch.log" 2>&1; then
-    tail -n 40 "$scratch.log"
-    echo "FAILED: ${target}_fuzzer"
-    exit 1
+stage_windows() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    apt-get update -qq
   fi
-  echo "${target}_fuzzer: $(grep -E '^Done' "$scratch.log")"
-  rm -rf "$scratch" "$scratch.log"
+  install g++ cmake ninja-build libgtest-dev unzip g++-mingw-w64-i686-posix \
+    g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
+  echo "== The plain Windows builds, quintrel.exe for i686 and x86-64, each packed in a .zip"
+  for arch in i686 x86_64; do
+    configure -B "build/win-$arch" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake \
+      -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
+    cmake --build "build/win-$arch"
+    (cd "build/win-$arch" && cpack >/dev/null)
+  done
+
+  # The 32-bit program is what ships; Wine runs it where the kernel runs 32-bit code. Elsewhere
+  # the same source, built for x86-64, is what the Windows tests run.
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine_arch=i686 wine_loader=/usr/lib/wine/wine
+  else
+    wine_arch=x86_64 wine_loader=/usr/lib/wine/wine64
+    echo "NOTE: this kernel cannot run 32-bit programs; the Windows tests run the x86-64 build" \
+      "under wine64, and build/win-i686/quintrel.exe is built but not run."
+  fi
+
+  echo "== The Windows tests' helpers and unit tests, for $wine_arch"
+  configure -B "build/win-tests-$wine_arch" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$wine_arch.cmake \
+    -DQUINTREL_TESTS=ON
+  cmake --build "build/win-tests-$wine_arch"
+
+  # The Windows tests run the program as the .zip delivers it.
+  local version unpacked
+  version=$(project_version "build/win-$wine_arch")
+  unpacked=$root/build/win-$wine_arch/unpacked
+  rm -rf "$unpacked" && mkdir -p "$unpacked"
+  unzip -q "build/win-$wine_arch/quintrel-$version-win-$wine_arch.zip" -d "$unpacked"
+  test -f "$unpacked/README-Windows.txt"
+
+  echo "== Wine prefix for this run"
+  export WINEPREFIX=$root/build/wineprefix WINELOADER=$wine_loader WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  # One server for the whole stage, started before anything else, so that no test pays for
+  # Wine's start-up.
+  /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+  trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
+  "$wine_loader" wineboot -i >/dev/null 2>&1
+
+  echo "== The Windows program's tests under Wine"
+  configure_linux_tests -DQUINTREL_WINDOWS_TEST_DIR="$root/build/win-tests-$wine_arch" \
+    -DQUINTREL_WINDOWS_EXE="$unpacked/quintrel.exe" -DQUINTREL_WINE_LOADER="$wine_loader" \
+    -DQUINTREL_WINE_PREFIX="$WINEPREFIX"
+  cmake --build build/test-posix
+  ctest --test-dir build/test-posix --output-on-failure -L windows
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  trap - EXIT
+}
+
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+stage_package() {
+  install g++ cmake ninja-build man-db
+  echo "== The Debian package, unpacked into a scratch root: run, manual page, control data"
+  configure -B build/plain-posix -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
+  cmake --build build/plain-posix
+  (cd build/plain-posix && cpack >/dev/null)
+  local version deb unpacked report exit_code
+  version=$(project_version build/plain-posix)
+  deb=$(echo build/plain-posix/quintrel_"$version"_*.deb)
+  [ -f "$deb" ] || fail "no package quintrel_${version}_*.deb"
+  unpacked=$(mktemp -d)
+  dpkg-deb -x "$deb" "$unpacked"
+  report=$(cd samples && "$unpacked/usr/bin/quintrel" notes.txt) && exit_code=0 || exit_code=$?
+  [ "$report" = "$(printf '\nQuintrel: 5 Tabs found in %s/samples/notes.txt' "$root")" ] &&
+    [ "$exit_code" = 1 ] || fail "the packaged quintrel said [$report], exit code $exit_code"
+  man -l "$unpacked/usr/share/man/man1/quintrel.1.gz" 2>/dev/null | grep -q 'quintrel - count the tab characters' ||
+    fail "the packaged manual page does not render"
+  [ "$(dpkg-deb -f "$deb" Package Version)" = "$(printf 'Package: quintrel\nVersion: %s' "$version")" ] ||
+    fail "control data: $(dpkg-deb -f "$deb" Package Version)"
+  [ -z "$(dpkg-deb -f "$deb" Depends)" ] || fail "the static program depends on nothing"
+  rm -rf "$unpacked"
+  echo "package: $deb ran, its manual page renders, version $version"
+}
+
+stage_sanitize() {
+  install g++ cmake ninja-build libgtest-dev mandoc
+  echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+  configure -B build/test-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_TESTS=ON \
+    -DQUINTREL_SANITIZE=ON
+  cmake --build build/test-sanitize
+  ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build/test-sanitize --output-on-failure
+}
+
+stage_fuzz() {
+  install cmake ninja-build clang libclang-rt-14-dev
+  echo "== Fuzzing: each libFuzzer target for ${QUINTREL_FUZZ_SECONDS:=30} s"
+  configure -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUINTREL_FUZZ=ON
+  cmake --build build/fuzz
+  for target in item_split switch_parser text_scan; do
+    # New inputs go to a scratch folder; the seeds in the repository stay as they are.
+    local scratch
+    scratch=$(mktemp -d)
+    if ! build/fuzz/fuzz/${target}_fuzzer -max_total_time="$QUINTREL_FUZZ_SECONDS" \
+      -print_final_stats=1 "$scratch" "fuzz/corpus/$target" >"$scratch.log" 2>&1; then
+      tail -n 40 "$scratch.log"
+      fail "${target}_fuzzer"
+    fi
+    echo "${target}_fuzzer: $(grep -E '^Done' "$scratch.log")"
+    rm -rf "$scratch" "$scratch.log"
+  done
+  echo "Fuzzing found nothing."
+}
+
+stage_valgrind() {
+  install g++ cmake ninja-build libgtest-dev valgrind
+  echo "== The end-to-end tests with the program under valgrind's memcheck"
+  configure -B build/test-valgrind -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_TESTS=ON \
+    -DQUINTREL_STATIC=OFF
+  cmake --build build/test-valgrind
+  local wrapper=$root/build/test-valgrind/quintrel-under-memcheck
+  # Any error memcheck finds changes the exit code, which every end-to-end test checks.
+  printf '#!/bin/sh\nexec valgrind -q --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect --log-file=/tmp/quintrel-memcheck.%%p %s "$@"\n' \
+    "$root/build/test-valgrind/quintrel" >"$wrapper"
+  chmod +x "$wrapper"
+  # Left out: the runs of another program (fault injection, failing allocation, a copy run as
+  # nobody); closed standard output, whose descriptor valgrind's own log would take; and a file
+  # size limit of 0, under which valgrind cannot write its log.
+  QUINTREL_UNDER_TEST=$wrapper build/test-valgrind/tests/quintrel_end_to_end_tests \
+    --gtest_filter='EndToEnd.*-*ClosedStandardOutput*:*ExhaustedMemory*:*Unreadable*:*OutputLostAtShutDown*'
+}
+
+for stage in "${stages[@]}"; do
+  "stage_$stage"
 done
-echo "Fuzzing found nothing."
+echo "Stages passed: ${stages[*]}"
