@@ -24,7 +24,9 @@ for stage in "${stages[@]}"; do
 done
 
 install() { scripts/install-packages.sh "$@"; }
-configure() { cmake -S . -G Ninja -DQUINTREL_WERROR=ON "$@" >/dev/null; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+configure() { cmake -S . -DQUINTREL_WERROR=ON "$@" >/dev/null; }
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 # The version as CMake's project() gives it to the program.
 project_version() {
@@ -32,18 +34,25 @@ project_version() {
 }
 
 # The Linux tests' build; the windows stage adds the Windows program's tests to it.
+# A command that the README's "Building from source" gives, run as it stands there.
+run_readme_build() {
+  local command
+  command=$(grep -m1 -E "^cmake -S \. -B $1 " README.md) || fail "README gives no build of $1"
+  echo "\$ $command"
+  (eval "$command") >/dev/null || fail "the README's build of $1"
+}
+
 configure_linux_tests() {
   configure -B build/test-posix -DCMAKE_BUILD_TYPE=Release -DQUINTREL_TESTS=ON "$@"
 }
 
 stage_unit() {
-  install g++ cmake ninja-build libgtest-dev mandoc clang-format
+  install g++ make cmake libgtest-dev mandoc clang-format
   echo "== Source format (clang-format, .clang-format)"
   find src tests fuzz bench -name '*.cpp' -o -name '*.h' | sort |
     xargs clang-format --dry-run -Werror
-  echo "== The plain Linux build, with no test tool found"
-  configure -B build/plain-posix -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
-  cmake --build build/plain-posix
+  echo "== The README's Linux build, which asks for no test tool"
+  run_readme_build build/posix
   echo "== Linux unit and end-to-end tests"
   configure_linux_tests
   cmake --build build/test-posix
@@ -55,9 +64,11 @@ stage_windows() {
     dpkg --add-architecture i386
     apt-get update -qq
   fi
-  install g++ cmake ninja-build libgtest-dev unzip g++-mingw-w64-i686-posix \
+  install g++ make cmake libgtest-dev unzip g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
-  echo "== The plain Windows builds, quintrel.exe for i686 and x86-64, each packed in a .zip"
+  echo "== The README's Windows build, which asks for no test tool"
+  run_readme_build build/win-i686
+  echo "== The Windows builds, quintrel.exe for i686 and x86-64, each packed in a .zip"
   for arch in i686 x86_64; do
     configure -B "build/win-$arch" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake \
       -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
@@ -108,17 +119,14 @@ stage_windows() {
   trap - EXIT
 }
 
-fail() { echo "FAILED: $*" >&2; exit 1; }
-
 stage_package() {
-  install g++ cmake ninja-build man-db
+  install g++ make cmake man-db
   echo "== The Debian package, unpacked into a scratch root: run, manual page, control data"
-  configure -B build/plain-posix -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
-  cmake --build build/plain-posix
-  (cd build/plain-posix && cpack >/dev/null)
+  run_readme_build build/posix
+  (cd build/posix && cpack >/dev/null)
   local version deb unpacked report exit_code
-  version=$(project_version build/plain-posix)
-  deb=$(echo build/plain-posix/quintrel_"$version"_*.deb)
+  version=$(project_version build/posix)
+  deb=$(echo build/posix/quintrel_"$version"_*.deb)
   [ -f "$deb" ] || fail "no package quintrel_${version}_*.deb"
   unpacked=$(mktemp -d)
   dpkg-deb -x "$deb" "$unpacked"
@@ -135,7 +143,7 @@ stage_package() {
 }
 
 stage_sanitize() {
-  install g++ cmake ninja-build libgtest-dev mandoc
+  install g++ make cmake libgtest-dev mandoc
   echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
   configure -B build/test-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_TESTS=ON \
     -DQUINTREL_SANITIZE=ON
@@ -145,7 +153,7 @@ stage_sanitize() {
 }
 
 stage_fuzz() {
-  install cmake ninja-build clang libclang-rt-14-dev
+  install make cmake clang libclang-rt-14-dev
   echo "== Fuzzing: each libFuzzer target for ${QUINTREL_FUZZ_SECONDS:=30} s"
   configure -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUINTREL_FUZZ=ON
@@ -166,7 +174,7 @@ stage_fuzz() {
 }
 
 stage_valgrind() {
-  install g++ cmake ninja-build libgtest-dev valgrind
+  install g++ make cmake libgtest-dev valgrind
   echo "== The end-to-end tests with the program under valgrind's memcheck"
   configure -B build/test-valgrind -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_TESTS=ON \
     -DQUINTREL_STATIC=OFF
