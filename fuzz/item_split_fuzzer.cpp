@@ -1,10 +1,13 @@
-// The parameter list's item split, and the POSIX raw command line formed from argv.
+// The parameter list's item split, the POSIX raw command line formed from argv, and the POSIX
+// switch lookup over that argv.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "check.h"
 #include "cmdline/parameter_list.h"
+#include "cmdline/switch_lookup.h"
 #include "platform/os/argv_line.h"
 
 namespace {
@@ -52,5 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string raw =
       os::JoinArgumentsAsCommandLine(static_cast<int>(argv.size()), argv.data());
   FUZZ_CHECK(Items(raw, false) == words);
+
+  // The POSIX switch lookup reads that same argv: a switch is an argument spelt exactly so.
+  const std::vector<std::string> arguments(words.begin() + 1, words.end());
+  const auto any_of = [&](std::initializer_list<const char*> spellings) {
+    for (const std::string& argument : arguments) {
+      for (const char* spelling : spellings) {
+        if (argument == spelling) return true;
+      }
+    }
+    return false;
+  };
+  FUZZ_CHECK(SwitchLookup::FindSwitchAmong(arguments, "Q") == any_of({"/Q", "-Q", "/q", "-q"}));
+  FUZZ_CHECK(SwitchLookup::FindSwitchAmong(arguments, "?") == any_of({"/?", "-?"}));
   return 0;
 }

@@ -224,6 +224,7 @@ TEST_F(EndToEnd, ExhaustedMemoryDuringStartUpGivesTheStartUpFailureLine) {
 }
 
 TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
+  Fixture("\"-?", "\t\t");
   struct Case {
     std::vector<std::string> args;
     std::string out;
@@ -244,6 +245,18 @@ TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
       {{"missing.txt", "/Q"}, Missing(dir_.Join("missing.txt")), 2},
       {{"none.txt", "/Qx"}, Report(0, dir_.Join("none.txt")), 0},
       {{"/Q", "none.txt"}, Missing("/Q"), 2},
+      // Each argument is what the shell passed: quotes in it are part of it.
+      {{"none.txt", "\"/q\""}, Report(0, dir_.Join("none.txt")), 0},
+      {{"none.txt", "/q\"\""}, Report(0, dir_.Join("none.txt")), 0},
+      {{"none.txt", "\"\"-Q"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"\"-?"}, Report(2, dir_.Join("\"-?")), 1},
+      // The help a Linux user types first.
+      {{"--help"}, kHelp, 2},
+      {{"notes.txt", "--help"}, kHelp, 2},
+      {{"none.txt", "--helpx"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"none.txt", "--HELP"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"none.txt", "-help"}, Report(0, dir_.Join("none.txt")), 0},
+      {{"--helpx"}, Missing(dir_.Join("--helpx")), 2},
   };
   for (const Case& c : cases) {
     const RunResult result = Run(c.args);

@@ -99,6 +99,7 @@ TEST_F(WindowsEndToEnd, RawCommandLinesGiveItemsAndSwitchesByTheirOwnRules) {
       {"Quintrel \"old,new.txt\"", Report(2, "old,new.txt"), 1},
       {"Quintrel none.txt \"\" /q", "", 0},
       {"Quintrel none.txt /Qx", Report(0, "none.txt"), 0},
+      {"Quintrel none.txt --help", Report(0, "none.txt"), 0},
       {"Quintrel /Q notes.txt", Missing("Z:\\q"), 2},
       {"Quintrel -Notes.TXT", Report(4, "-notes.txt"), 1},
       {"Quintrel \"my notes.txt", Report(1, "my notes.txt"), 1},

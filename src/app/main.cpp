@@ -22,7 +22,7 @@ void MainBlock() {
   AppU::SetAppName(ConstU::kApplicationName);
   const Runtime::TStringList& parameters = ParmU::ParmList();
   if (parameters.Count() == 1) ShowUsage(true);
-  if (SwitchLookup::FindCmdLineSwitch("?")) ShowHelp();
+  if (SwitchLookup::FindCmdLineSwitch("?") || SwitchLookup::FindLongHelp()) ShowHelp();
   const bool quiet = SwitchLookup::FindCmdLineSwitch("Q");
 
   // The file name is always item 1, so it has to stand before any switch.

@@ -36,6 +36,11 @@ const char* ReadArgument(const char* p, std::string* argument) {
   return p;
 }
 
+bool IsSwitch(const std::string& argument, const std::string& name) {
+  if (argument.empty() || (argument.front() != '-' && argument.front() != '/')) return false;
+  return os::SameTextIgnoringCase(std::string_view(argument).substr(1), name);
+}
+
 }  // namespace
 
 int ParamCount(const std::string& raw_command_line) {
@@ -57,17 +62,33 @@ std::string ParamStr(const std::string& raw_command_line, int index) {
 }
 
 bool FindCmdLineSwitch(const std::string& raw_command_line, const std::string& name) {
-  const int count = ParamCount(raw_command_line);
-  for (int i = 1; i <= count; ++i) {
-    const std::string argument = ParamStr(raw_command_line, i);
-    if (argument.front() != '-' && argument.front() != '/') continue;
-    if (os::SameTextIgnoringCase(std::string_view(argument).substr(1), name)) return true;
+  std::string argument;
+  const char* p = ReadArgument(raw_command_line.c_str(), &argument);
+  for (;;) {
+    p = ReadArgument(p, &argument);
+    if (argument.empty()) return false;
+    if (IsSwitch(argument, name)) return true;
+  }
+}
+
+bool FindSwitchAmong(const std::vector<std::string>& arguments, const std::string& name) {
+  for (const std::string& argument : arguments) {
+    if (IsSwitch(argument, name)) return true;
   }
   return false;
 }
 
 bool FindCmdLineSwitch(const std::string& name) {
+  if (os::kArgumentsComeApart) return FindSwitchAmong(Runtime::Arguments(), name);
   return FindCmdLineSwitch(Runtime::RawCommandLine(), name);
+}
+
+bool FindLongHelp() {
+  if (os::kLongHelpArgument == nullptr) return false;
+  for (const std::string& argument : Runtime::Arguments()) {
+    if (argument == os::kLongHelpArgument) return true;
+  }
+  return false;
 }
 
 }  // namespace SwitchLookup

@@ -54,6 +54,25 @@ TEST(SwitchLookup, ReadsArgumentsAndFindsSwitchesByItsOwnRules) {
   }
 }
 
+TEST(SwitchLookup, ArgumentsPassedApartAreSwitchesOnlyAsAWhole) {
+  struct Case {
+    std::vector<std::string> arguments;
+    bool quiet;
+  };
+  const Case cases[] = {
+      {{"notes.txt", "/Q"}, true},      {{"notes.txt", "-q"}, true},
+      {{"/q", "notes.txt"}, true},      {{"notes.txt", "\"/q\""}, false},
+      {{"notes.txt", "/q\"\""}, false}, {{"notes.txt", "\"\"-Q"}, false},
+      {{"notes.txt", "/q "}, false},    {{"notes.txt", ""}, false},
+      {{"notes.txt", "/"}, false},      {{}, false},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    for (const std::string& argument : c.arguments) shown += " [" + argument + "]";
+    EXPECT_EQ(SwitchLookup::FindSwitchAmong(c.arguments, "Q"), c.quiet) << shown;
+  }
+}
+
 TEST(SwitchLookup, ArgumentZeroIsTheProgramsNameWithoutQuotes) {
   EXPECT_EQ(SwitchLookup::ParamStr("\"Tool Box\\Quintrel\" notes.txt", 0), "Tool Box\\Quintrel");
   EXPECT_EQ(SwitchLookup::ParamStr("Quintrel notes.txt", 2), "");

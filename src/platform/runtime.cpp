@@ -16,6 +16,7 @@ namespace {
 int g_argc = 0;
 char** g_argv = nullptr;
 std::string g_raw_command_line;
+std::vector<std::string> g_arguments;
 TextWriter g_standard_output;
 UnitTable g_units(nullptr, 0);
 int g_unwritten_output = 0;  // error code of the last write at shut-down
@@ -31,6 +32,7 @@ void StartSystem() {
   std::set_new_handler(RaiseOutOfMemory);
   os::PrepareProcess();
   g_raw_command_line = os::TakeRawCommandLine(g_argc, g_argv);
+  if (g_argc > 1) g_arguments.assign(g_argv + 1, g_argv + g_argc);
 }
 
 void ShutDownSystem() {
@@ -93,6 +95,10 @@ const Unit kSysUtilsUnit = {"SysUtils", StartSysUtils, ShutDownSysUtils};
 
 const std::string& RawCommandLine() {
   return g_raw_command_line;
+}
+
+const std::vector<std::string>& Arguments() {
+  return g_arguments;
 }
 
 void WriteLine(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/unit_table.h"
 
@@ -15,6 +16,9 @@ constexpr int kExitStartUpFailure = 217;
 
 /// The raw command line, taken once at start-up.
 const std::string& RawCommandLine();
+
+/// The arguments after the program's name as the C runtime passed them, taken at start-up.
+const std::vector<std::string>& Arguments();
 
 /// Writes text and the line end to standard output, then makes the I/O test.
 void WriteLine(std::string_view text);

@@ -22,6 +22,13 @@ const char* NextCharacter(const char* p);
 /// Whole-text equality with letter case ignored.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
+/// Whether the system passes the arguments apart (POSIX argv), so that the switch lookup takes
+/// each as it was passed; Windows passes only the raw line.
+extern const bool kArgumentsComeApart;
+
+/// The argument that asks for help in this system's own convention, or null.
+extern const char* const kLongHelpArgument;
+
 /// Whether the parameter list lowers its switch items. POSIX file names are case-sensitive and
 /// every absolute path begins with "/", so lowering would name files that do not exist.
 extern const bool kLowerSwitchItems;

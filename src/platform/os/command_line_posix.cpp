@@ -22,6 +22,8 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+const bool kArgumentsComeApart = true;
+const char* const kLongHelpArgument = "--help";
 const bool kLowerSwitchItems = false;
 
 }  // namespace os

@@ -22,6 +22,8 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
                         b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
+const bool kArgumentsComeApart = false;
+const char* const kLongHelpArgument = nullptr;
 const bool kLowerSwitchItems = true;
 
 }  // namespace os
