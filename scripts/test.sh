@@ -4,7 +4,7 @@
 #   unit      source format, the plain builds without test tools, the Linux unit and
 #             end-to-end tests, the manual page
 #   windows   quintrel.exe for i686 and x86-64, each in its .zip, and its tests under Wine
-#   package   the .deb, checked without installing it
+#   package   the .deb, checked without installing it, and by Debian's lintian
 #   sanitize  the Linux tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz      each libFuzzer target for QUINTREL_FUZZ_SECONDS (30) seconds
 #   valgrind  (not a default stage) the end-to-end tests with the program under memcheck
@@ -120,7 +120,7 @@ stage_windows() {
 }
 
 stage_package() {
-  install g++ make cmake man-db
+  install g++ make cmake man-db lintian
   echo "== The Debian package, unpacked into a scratch root: run, manual page, control data"
   run_readme_build build/posix
   (cd build/posix && cpack >/dev/null)
@@ -139,6 +139,9 @@ stage_package() {
     fail "control data: $(dpkg-deb -f "$deb" Package Version)"
   [ -z "$(dpkg-deb -f "$deb" Depends)" ] || fail "the static program depends on nothing"
   rm -rf "$unpacked"
+  local findings
+  findings=$(lintian "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+  [ -z "$findings" ] || fail "lintian: $findings"
   echo "package: $deb ran, its manual page renders, version $version"
 }
 
