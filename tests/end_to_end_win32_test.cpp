@@ -2,9 +2,12 @@
 // exact bytes on both streams, exit codes, and a real batch file.
 #include <stdlib.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -53,13 +56,15 @@ class WindowsEndToEnd : public ::testing::Test {
     return MissingFileMessage(full_path, "\r\n");
   }
 
-  // Runs quintrel.exe with exactly this raw command line.
-  RunResult Run(const std::string& command_line, const std::string& held_file = "") {
+  // Runs quintrel.exe with exactly this raw command line; launcher_options go to the launcher.
+  RunResult Run(const std::string& command_line, const std::string& held_file = "",
+                const std::vector<std::string>& launcher_options = {}) {
     const std::string line_file = scratch_.WriteFile("command-line", command_line);
     RunOptions options;
     options.program = WINE_LOADER;
     options.argv0 = WINE_LOADER;
     options.args = {WindowsPath(LAUNCH_EXE)};
+    options.args.insert(options.args.end(), launcher_options.begin(), launcher_options.end());
     if (!held_file.empty()) options.args.insert(options.args.end(), {"--hold", Full(held_file)});
     options.args.insert(options.args.end(), {WindowsPath(QUINTREL_EXE), WindowsPath(line_file)});
     options.directory = dir_.path();
@@ -136,6 +141,20 @@ TEST_F(WindowsEndToEnd, FailuresGiveTheReportOnStandardError) {
     EXPECT_EQ(result.out, "");
     ExpectFailureReport(result.err, c.class_name, c.message);
     EXPECT_EQ(result.exit_code, 2);
+  }
+}
+
+// A write that takes nothing and reports success must end the run, not spin (launch.exe ends a
+// program still running after 20 s with exit code 124).
+TEST_F(WindowsEndToEnd, AnOutputThatTakesNothingEndsTheRunWithTheFailureReport) {
+  for (const std::string command_line : {"Quintrel /?", "Quintrel notes.txt"}) {
+    SCOPED_TRACE(command_line);
+    const auto started = std::chrono::steady_clock::now();
+    const RunResult result = Run(command_line, "", {"--full-nowait-output"});
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+    ExpectFailureReport(result.err, "EInOutError", "I/O error 29.");
+    EXPECT_EQ(result.exit_code, 2);
+    std::printf("ended after %.2f s\n", seconds.count());
   }
 }
 

@@ -44,7 +44,8 @@ int CreateCapture(const std::string& path) {
     }
     case Output::kNoGrowth: {
       dup2(out_fd, STDOUT_FILENO);
-      signal(SIGXFSZ, SIG_IGN);
+      // At its default, as a shell leaves it: the program must not be killed by it.
+      signal(SIGXFSZ, SIG_DFL);
       const rlimit none = {0, 0};
       setrlimit(RLIMIT_FSIZE, &none);
       break;

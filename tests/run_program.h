@@ -8,7 +8,7 @@ enum class Output {
   kFile,      // a regular file: the program buffers
   kClosed,    // descriptor 1 closed
   kDevFull,   // a character device on which every write fails with ENOSPC
-  kNoGrowth,  // a regular file that cannot grow (RLIMIT_FSIZE 0, SIGXFSZ ignored)
+  kNoGrowth,  // a regular file that cannot grow (RLIMIT_FSIZE 0, SIGXFSZ at its default)
 };
 
 struct RunOptions {

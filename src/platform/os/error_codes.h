@@ -12,6 +12,7 @@ enum ErrorCode : int {
   kErrorInvalidHandle = 6,
   kErrorNotEnoughMemory = 8,
   kErrorWriteProtect = 19,
+  kErrorWriteFault = 29,
   kErrorGenFailure = 31,
   kErrorSharingViolation = 32,
   kErrorLockViolation = 33,

@@ -1,9 +1,11 @@
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "platform/os/error_codes.h"
 #include "platform/os/file.h"
 #include "platform/os/win_error_posix.h"
 
@@ -46,14 +48,31 @@ int CloseFile(FileHandle handle) {
   return 0;
 }
 
+namespace {
+
+bool AwaitWritable(FileHandle handle) {
+  pollfd output = {static_cast<int>(handle), POLLOUT, 0};
+  int ready;
+  do {
+    ready = poll(&output, 1, -1);
+  } while (ready < 0 && errno == EINTR);
+  return ready > 0;  // writable, or a reader gone: the next write tells which
+}
+
+}  // namespace
+
 int WriteToFile(FileHandle handle, const void* data, std::uint32_t size) {
   const char* next = static_cast<const char*>(data);
   while (size > 0) {
     const ssize_t written = write(static_cast<int>(handle), next, size);
     if (written < 0) {
       if (errno == EINTR) continue;
+      // A non-blocking output that is full: wait until it takes bytes again, as a blocking one
+      // would, rather than spin or drop the text.
+      if ((errno == EAGAIN || errno == EWOULDBLOCK) && AwaitWritable(handle)) continue;
       return WindowsErrorFromErrno(errno);
     }
+    if (written == 0) return kErrorWriteFault;
     next += written;
     size -= static_cast<std::uint32_t>(written);
   }

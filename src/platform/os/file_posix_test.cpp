@@ -5,9 +5,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +65,30 @@ TEST(FilePosix, WritesThatCannotLandGiveTheirCodes) {
   close(ends[1]);
 
   EXPECT_EQ(os::WriteToFile(ends[1], "x", 1), os::kErrorInvalidHandle) << "a closed descriptor";
+}
+
+TEST(FilePosix, AFullNonBlockingOutputIsWaitedForAndLosesNothing) {
+  int ends[2];
+  ASSERT_EQ(pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
+  std::string in_pipe;
+  char filler[4096] = {};
+  ssize_t count;
+  while ((count = write(ends[1], filler, sizeof filler)) > 0) in_pipe.append(filler, count);
+  ASSERT_EQ(errno, EAGAIN);
+
+  std::thread reader([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    fcntl(ends[0], F_SETFL, 0);
+    char bytes[4096];
+    ssize_t got;
+    std::string all;
+    while ((got = read(ends[0], bytes, sizeof bytes)) > 0) all.append(bytes, got);
+    EXPECT_EQ(all, in_pipe + "the report");
+  });
+  EXPECT_EQ(os::WriteToFile(ends[1], "the report", 10), 0);
+  close(ends[1]);
+  reader.join();
+  close(ends[0]);
 }
 
 TEST(FilePosix, AnInputOpenedOnAStandardDescriptorMovesAboveThem) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/os/error_codes.h"
 #include "platform/os/file.h"
 
 namespace os {
@@ -41,6 +42,9 @@ int WriteToFile(FileHandle handle, const void* data, std::uint32_t size) {
     if (!WriteFile(ToHandle(handle), next, size, &written, nullptr)) {
       return static_cast<int>(GetLastError());
     }
+    // A non-blocking pipe that nobody empties takes nothing and reports success; waiting for it
+    // could last forever.
+    if (written == 0) return kErrorWriteFault;
     next += written;
     size -= written;
   }

@@ -6,7 +6,8 @@
 
 namespace os {
 
-/// Makes a failed write to a closed pipe an error code rather than a signal that ends the run.
+/// Makes a failed write an error code rather than a signal that ends the run, and keeps the run
+/// from waiting on any dialog.
 void PrepareProcess();
 
 [[noreturn]] void ExitProcess(int exit_code);

@@ -10,8 +10,11 @@ extern "C" const char __executable_start;
 
 namespace os {
 
+// A write to a closed pipe, or past the file size limit, fails with its error code (EPIPE,
+// EFBIG) and ends in the failure report, instead of a signal that ends the run in silence.
 void PrepareProcess() {
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void ExitProcess(int exit_code) {
