@@ -311,12 +311,42 @@ TEST_F(FaultInjected, AFileRemovedAfterTheExistenceTestIsNotFound) {
   EXPECT_EQ(result.exit_code, 2);
 }
 
-TEST_F(FaultInjected, AReadThatFailsMidwayEndsTheRunWithoutACount) {
-  Fixture("large.txt", std::string(3 << 20, '\t'));
-  const RunResult result = RunWithFault("read-error", "large.txt");
-  EXPECT_EQ(result.out, "");
-  ExpectFailureReport(result.err, "EInOutError", "I/O error 1117.", "quintrel_fault_injection");
-  EXPECT_EQ(result.exit_code, 2);
+// A read that fails covers a whole block; a Ctrl-Z before the failing byte still ends the text
+// there, and the error is reported only when the text reaches it.
+TEST_F(FaultInjected, AReadErrorCountsOnlyWhereTheTextReachesIt) {
+  const std::size_t block = 512 * 1024;
+  const std::size_t failing = block + block / 2;
+  struct Case {
+    const char* name;
+    std::size_t ctrl_z;  // where the Ctrl-Z stands; 0 for none
+    bool counted;
+  };
+  const Case cases[] = {
+      {"none", 0, false},
+      {"in the block before", block - 1, true},
+      {"just before the failing byte", failing - 1, true},
+      {"5 bytes before it", failing - 5, true},
+      {"on the failing byte", failing, false},
+      {"right after it", failing + 1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string text(3 * block, '\t');
+    if (c.ctrl_z != 0) text[c.ctrl_z] = '\x1a';
+    const std::string name = std::string("ctrlz-") + std::to_string(c.ctrl_z) + ".txt";
+    Fixture(name, text);
+    const RunResult result =
+        RunWithFault(("read-error-at:" + std::to_string(failing)).c_str(), name);
+    if (c.counted) {
+      EXPECT_EQ(result.out, Report(static_cast<int>(c.ctrl_z), dir_.Join(name))) << c.name;
+      EXPECT_EQ(result.err, "") << c.name;
+      EXPECT_EQ(result.exit_code, 1) << c.name;
+    } else {
+      EXPECT_EQ(result.out, "") << c.name;
+      ExpectFailureReport(result.err, "EInOutError", "I/O error 1117.", "quintrel_fault_injection");
+      EXPECT_EQ(result.exit_code, 2) << c.name;
+    }
+  }
 }
 
 TEST_F(FaultInjected, AFileThatChangesWhileReadIsCountedToItsRealEnd) {

@@ -2,7 +2,8 @@
 // test-only program quintrel_fault_injection. The linker sends the program's stat() and read()
 // here (--wrap); QUINTREL_TEST_FAULT picks the fault:
 //   vanish      the file is removed right after the existence test has found it
-//   read-error  the second read of the file fails with EIO
+//   read-error-at:N  every read of the file that covers its offset N fails with EIO, as a bad
+//                    sector or (on Windows) a locked byte range does
 //   grow        two tabs are appended to the file after its first read
 //   shrink      the file is cut to nothing after its first read
 #include <fcntl.h>
@@ -28,6 +29,21 @@ bool Fault(const char* name) {
 
 int g_reads = 0;
 
+// The N of "read-error-at:N", or -1.
+off_t FailingOffset() {
+  const char* fault = std::getenv("QUINTREL_TEST_FAULT");
+  const char prefix[] = "read-error-at:";
+  if (fault == nullptr || std::strncmp(fault, prefix, sizeof prefix - 1) != 0) return -1;
+  return std::strtoll(fault + sizeof prefix - 1, nullptr, 10);
+}
+
+bool CoversFailingOffset(int fd, size_t size) {
+  const off_t failing = FailingOffset();
+  if (failing < 0) return false;
+  const off_t at = lseek(fd, 0, SEEK_CUR);
+  return at <= failing && failing < at + static_cast<off_t>(size);
+}
+
 void ChangeFile(int fd, bool grow) {
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
   const int writer = open(self.c_str(), grow ? O_WRONLY | O_APPEND : O_WRONLY | O_TRUNC);
@@ -47,7 +63,8 @@ int __wrap_stat(const char* path, struct stat* status) {
 ssize_t __wrap_read(int fd, void* buffer, size_t size) {
   // Descriptors 0 to 2 are the standard ones; the file being counted is above them.
   if (fd <= STDERR_FILENO) return __real_read(fd, buffer, size);
-  if (++g_reads == 2 && Fault("read-error")) {
+  ++g_reads;
+  if (CoversFailingOffset(fd, size)) {
     errno = EIO;
     return -1;
   }

@@ -28,6 +28,10 @@ class TextReader {
   static constexpr std::size_t kBlockSize = 512 * 1024;
   // The system copies fastest into a page-aligned block.
   static constexpr std::size_t kBlockAlignment = 4096;
+  // After a large read fails, the same region is read again in steps this small, so that a byte
+  // 26 before the failing point still ends the text there and the error is met only if the text
+  // reaches it.
+  static constexpr std::size_t kRetryStep = 128;
 
   explicit TextReader(std::string file_name) : file_name_(std::move(file_name)) {}
   ~TextReader();
@@ -42,6 +46,12 @@ class TextReader {
   int Close();
 
  private:
+  enum class Progress { kGoOn, kEnded };
+
+  /// Reads up to size bytes and hands them to visit: 0, or the error code of the failed read.
+  int ReadBlock(std::size_t size, BlockVisitor visit, void* context, Progress* progress);
+  int ReadBlockInSteps(BlockVisitor visit, void* context, Progress* progress);
+
   std::string file_name_;
   os::FileHandle handle_ = 0;
   bool is_open_ = false;
