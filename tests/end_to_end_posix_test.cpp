@@ -268,6 +268,67 @@ TEST_F(EndToEnd, SwitchesAskForHelpOrQuiet) {
   }
 }
 
+// Nested directories whose whole path outgrows PATH_MAX, made and removed by descriptor since
+// no call takes their path whole.
+class DeepDirectories {
+ public:
+  DeepDirectories(const std::string& root, int depth) : name_(200, 'd') {
+    levels_.push_back(open(root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    path_ = root;
+    for (int i = 0; i < depth; ++i) {
+      EXPECT_EQ(mkdirat(levels_.back(), name_.c_str(), 0755), 0);
+      levels_.push_back(openat(levels_.back(), name_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+      path_ += "/" + name_;
+    }
+  }
+  ~DeepDirectories() {
+    for (const std::string& file : files_) unlinkat(Deepest(), file.c_str(), 0);
+    for (std::size_t i = levels_.size() - 1; i > 0; --i) {
+      close(levels_[i]);
+      unlinkat(levels_[i - 1], name_.c_str(), AT_REMOVEDIR);
+    }
+    close(levels_[0]);
+  }
+
+  const std::string& path() const { return path_; }
+  int Deepest() const { return levels_.back(); }
+
+  void WriteFile(const std::string& name, const std::string& bytes) {
+    // O_PATH descriptors cannot be written through; reopen the deepest level for creation.
+    const int directory = openat(Deepest(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = openat(directory, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    EXPECT_EQ(write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    close(fd);
+    close(directory);
+    files_.push_back(name);
+  }
+
+ private:
+  std::string name_;
+  std::string path_;
+  std::vector<int> levels_;
+  std::vector<std::string> files_;
+};
+
+TEST_F(EndToEnd, AFileWhosePathOutgrowsPathMaxIsCounted) {
+  DeepDirectories deep(dir_.path(), 30);
+  ASSERT_GT(deep.path().size(), 4096u);
+  deep.WriteFile("f.txt", "a\tb\tc");
+  RunOptions options;
+  options.program = ProgramUnderTest();
+  options.directory = deep.path();
+  for (const char* name : {"f.txt", "missing.txt"}) {
+    SCOPED_TRACE(name);
+    options.args = {name};
+    const RunResult result = RunProgram(options);
+    const bool found = std::string(name) == "f.txt";
+    EXPECT_EQ(result.out,
+              found ? Report(2, deep.path() + "/" + name) : Missing(deep.path() + "/" + name));
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.exit_code, found ? 1 : 2);
+  }
+}
+
 TEST_F(EndToEnd, NamesKeepTheirBytesAbove127) {
   std::string name = "caf\xC3\xA9-";
   for (int byte = 128; byte < 256; byte += 9) name += static_cast<char>(byte);

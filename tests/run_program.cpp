@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -26,9 +27,34 @@ int CreateCapture(const std::string& path) {
   return fd;
 }
 
+// The directory's components, for a directory whose path is longer than chdir() takes whole.
+std::vector<std::string> Components(const std::string& path) {
+  std::vector<std::string> components;
+  std::string::size_type start = 0;
+  while (start < path.size()) {
+    std::string::size_type end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) components.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return components;
+}
+
+bool ChangeDirectory(const std::string& path, const std::vector<std::string>& components) {
+  if (chdir(path.c_str()) == 0) return true;
+  if (errno != ENAMETOOLONG || chdir("/") != 0) return false;
+  for (const std::string& component : components) {
+    if (chdir(component.c_str()) != 0) return false;
+  }
+  return true;
+}
+
 // Only async-signal-safe calls between fork and exec.
-[[noreturn]] void StartChild(const RunOptions& options, char* const* argv, int out_fd, int err_fd) {
-  if (!options.directory.empty() && chdir(options.directory.c_str()) != 0) _exit(126);
+[[noreturn]] void StartChild(const RunOptions& options, char* const* argv, int out_fd, int err_fd,
+                             const std::vector<std::string>& directory_components) {
+  if (!options.directory.empty() && !ChangeDirectory(options.directory, directory_components)) {
+    _exit(126);
+  }
   dup2(err_fd, STDERR_FILENO);
   switch (options.output) {
     case Output::kFile:
@@ -77,8 +103,9 @@ RunResult RunProgram(const RunOptions& options) {
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
 
+  const std::vector<std::string> directory_components = Components(options.directory);
   const pid_t child = fork();
-  if (child == 0) StartChild(options, argv.data(), out_fd, err_pipe[1]);
+  if (child == 0) StartChild(options, argv.data(), out_fd, err_pipe[1], directory_components);
   close(out_fd);
   close(err_pipe[1]);
   RunResult result;

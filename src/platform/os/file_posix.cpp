@@ -4,18 +4,49 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "platform/os/error_codes.h"
 #include "platform/os/file.h"
+#include "platform/os/long_path_posix.h"
 #include "platform/os/win_error_posix.h"
 
 namespace os {
+
+namespace {
+
+// open() refuses a path longer than PATH_MAX whole; its components each stay within NAME_MAX.
+int OpenLongPath(const char* name) {
+  std::string last_component;
+  const int directory = OpenDirectoryOfLastComponent(name, &last_component);
+  if (directory < 0) return -1;
+  int fd;
+  do {
+    fd = openat(directory, last_component.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  } while (fd < 0 && errno == EINTR);
+  const int error = errno;
+  close(directory);
+  errno = error;
+  return fd;
+}
+
+bool AwaitWritable(FileHandle handle) {
+  pollfd output = {static_cast<int>(handle), POLLOUT, 0};
+  int ready;
+  do {
+    ready = poll(&output, 1, -1);
+  } while (ready < 0 && errno == EINTR);
+  return ready > 0;  // writable, or a reader gone: the next write tells which
+}
+
+}  // namespace
 
 int OpenFileForReading(const char* name, FileHandle* handle) {
   int fd;
   do {
     fd = open(name, O_RDONLY | O_CLOEXEC | O_NOCTTY);
   } while (fd < 0 && errno == EINTR);
+  if (fd < 0 && errno == ENAMETOOLONG) fd = OpenLongPath(name);
   if (fd < 0) return WindowsErrorFromErrno(errno);
   if (fd <= STDERR_FILENO) {
     // A closed standard handle must stay closed, or output would go to the file being read.
@@ -47,19 +78,6 @@ int CloseFile(FileHandle handle) {
   if (close(static_cast<int>(handle)) != 0 && errno != EINTR) return WindowsErrorFromErrno(errno);
   return 0;
 }
-
-namespace {
-
-bool AwaitWritable(FileHandle handle) {
-  pollfd output = {static_cast<int>(handle), POLLOUT, 0};
-  int ready;
-  do {
-    ready = poll(&output, 1, -1);
-  } while (ready < 0 && errno == EINTR);
-  return ready > 0;  // writable, or a reader gone: the next write tells which
-}
-
-}  // namespace
 
 int WriteToFile(FileHandle handle, const void* data, std::uint32_t size) {
   const char* next = static_cast<const char*>(data);

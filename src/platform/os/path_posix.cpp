@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/os/long_path_posix.h"
 #include "platform/os/path.h"
 
 namespace os {
@@ -40,6 +41,16 @@ std::string ResolveDots(const std::string& absolute) {
   return full;
 }
 
+// stat() refuses a path longer than PATH_MAX whole; its components each stay within NAME_MAX.
+bool StatLongPath(const std::string& full_path, struct stat* status) {
+  std::string name;
+  const int directory = OpenDirectoryOfLastComponent(full_path, &name);
+  if (directory < 0) return false;
+  const bool found = fstatat(directory, name.c_str(), status, 0) == 0;
+  close(directory);
+  return found;
+}
+
 }  // namespace
 
 std::string ExpandPath(const std::string& name) {
@@ -50,10 +61,12 @@ std::string ExpandPath(const std::string& name) {
   return ResolveDots(directory + "/" + name);
 }
 
-// stat() refuses a path longer than PATH_MAX, so such a name is missing.
 bool FileExists(const std::string& full_path) {
   struct stat status;
-  if (full_path.empty() || stat(full_path.c_str(), &status) != 0) return false;
+  if (full_path.empty()) return false;
+  if (stat(full_path.c_str(), &status) != 0) {
+    if (errno != ENAMETOOLONG || !StatLongPath(full_path, &status)) return false;
+  }
   return !S_ISDIR(status.st_mode);
 }
 
