@@ -47,7 +47,7 @@ configure_linux_tests() {
 }
 
 stage_unit() {
-  install g++ make cmake libgtest-dev mandoc clang-format
+  install g++ make cmake git libgtest-dev mandoc clang-format
   echo "== Source format (clang-format, .clang-format)"
   find src tests fuzz bench -name '*.cpp' -o -name '*.h' | sort |
     xargs clang-format --dry-run -Werror
@@ -146,7 +146,7 @@ stage_package() {
 }
 
 stage_sanitize() {
-  install g++ make cmake libgtest-dev mandoc
+  install g++ make cmake git libgtest-dev mandoc
   echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
   configure -B build/test-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTREL_TESTS=ON \
     -DQUINTREL_SANITIZE=ON

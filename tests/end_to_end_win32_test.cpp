@@ -2,15 +2,18 @@
 // exact bytes on both streams, exit codes, and a real batch file.
 #include <stdlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "documented_examples.h"
 #include "expected_output.h"
 #include "run_program.h"
 #include "temp_dir.h"
@@ -156,6 +159,62 @@ TEST_F(WindowsEndToEnd, AnOutputThatTakesNothingEndsTheRunWithTheFailureReport) 
     EXPECT_EQ(result.exit_code, 2);
     std::printf("ended after %.2f s\n", seconds.count());
   }
+}
+
+// The README's batch files, as a Windows user saves them (CR LF), run by Wine's cmd on names that
+// hold a blank and a comma.
+class DocumentedBatchFiles : public WindowsEndToEnd {
+ protected:
+  void SaveExample(const std::string& name) {
+    std::string text;
+    for (char c : DocumentedExample(README_PATH, name))
+      text += c == '\n' ? "\r\n" : std::string(1, c);
+    dir_.WriteFile(name, text);
+    std::filesystem::copy_file(QUINTREL_EXE, dir_.Join("quintrel.exe"),
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+
+  RunResult RunBatchFile(const std::string& name) {
+    RunOptions options;
+    options.program = WINE_LOADER;
+    options.argv0 = WINE_LOADER;
+    options.args = {"cmd", "/c", name};
+    options.directory = dir_.path();
+    return RunProgram(options);
+  }
+};
+
+TEST_F(DocumentedBatchFiles, CheckTellsEachOutcome) {
+  SaveExample("check.bat");
+  dir_.WriteFile("a b.txt", "clean\r\n");
+  dir_.WriteFile("c,d.txt", "\t\t");
+  // How a user calls it: each name quoted.
+  dir_.WriteFile("run.bat",
+                 "@echo off\r\n"
+                 "call check.bat \"a b.txt\"\r\n"
+                 "call check.bat \"c,d.txt\"\r\n"
+                 "call check.bat \"e f.txt\"\r\n");
+  const RunResult result = RunBatchFile("run.bat");
+  EXPECT_EQ(result.out, Report(2, "c,d.txt") + "c,d.txt holds tabs\r\n" + Missing(Full("e f.txt")) +
+                            "quintrel could not check e f.txt (error level 2)\r\n");
+}
+
+TEST_F(DocumentedBatchFiles, CleanListsTheFilesWithoutTabs) {
+  SaveExample("clean.bat");
+  dir_.WriteFile("a b.txt", "clean\r\n");
+  dir_.WriteFile("x,y.txt", "clean too\r\n");
+  dir_.WriteFile("tabs.txt", "\t");
+  std::filesystem::remove(dir_.Join("none.txt"));
+  std::filesystem::remove(dir_.Join("notes.txt"));
+  std::filesystem::remove(dir_.Join("old,new.txt"));
+  std::filesystem::remove(dir_.Join("my notes.txt"));
+  std::filesystem::remove(dir_.Join("-notes.txt"));
+  const RunResult result = RunBatchFile("clean.bat");
+  std::vector<std::string> lines;
+  std::istringstream out(result.out);
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(lines, (std::vector<std::string>{"a b.txt is clean\r", "x,y.txt is clean\r"}));
 }
 
 TEST_F(WindowsEndToEnd, ABatchFileBranchesOnTheErrorLevel) {
