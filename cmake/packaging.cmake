@@ -2,10 +2,29 @@
 configure_file(man/quintrel.1.in quintrel.1 @ONLY)
 
 # Installation and packages: a .deb of the Linux program with its manual page, and a .zip of the
-# Windows program with a short text for batch-file users.
+# Windows program with its manual, its licence and a short text for batch-file users.
 if(WIN32)
   install(TARGETS quintrel RUNTIME DESTINATION .)
-  install(FILES packaging/README-Windows.txt DESTINATION .)
+  # Texts for Windows users end their lines in CR LF.
+  function(quintrel_windows_text source destination)
+    file(READ ${source} text)
+    string(REPLACE "\n" "\r\n" text "${text}")
+    string(CONFIGURE "${text}" text @ONLY)
+    file(WRITE ${PROJECT_BINARY_DIR}/${destination} "${text}")
+    install(FILES ${PROJECT_BINARY_DIR}/${destination} DESTINATION .)
+  endfunction()
+  quintrel_windows_text(${PROJECT_SOURCE_DIR}/packaging/README-Windows.txt.in README-Windows.txt)
+  quintrel_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
+  find_program(MANDOC mandoc)
+  if(MANDOC)
+    add_custom_command(OUTPUT quintrel.html
+      COMMAND ${MANDOC} -T html ${PROJECT_BINARY_DIR}/quintrel.1 > quintrel.html
+      DEPENDS ${PROJECT_BINARY_DIR}/quintrel.1)
+    add_custom_target(manual_html ALL DEPENDS quintrel.html)
+    install(FILES ${PROJECT_BINARY_DIR}/quintrel.html DESTINATION .)
+  else()
+    message(WARNING "mandoc not found (Debian: mandoc): the .zip is packed without quintrel.html")
+  endif()
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win-${CMAKE_SYSTEM_PROCESSOR})
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

@@ -59,12 +59,30 @@ stage_unit() {
   ctest --test-dir build/test-posix --output-on-failure -LE windows
 }
 
+# What the .zip holds: the program with both resources, and texts a Windows user can read.
+check_windows_package() {
+  local unpacked=$1 text
+  [ "$(cd "$unpacked" && ls | sort | tr '\n' ' ')" = \
+    "LICENSE.txt README-Windows.txt quintrel.exe quintrel.html " ] ||
+    fail "the .zip holds: $(ls "$unpacked")"
+  for text in LICENSE.txt README-Windows.txt; do
+    # Every line ends in CR LF: no LF stands without its CR.
+    ! grep -q $'[^\r]$' "$unpacked/$text" || fail "$text has a line without CR LF"
+  done
+  # The resource directory holds a version resource (type 16) and a manifest (type 24).
+  local resources
+  resources=$(x86_64-w64-mingw32-objdump -p "$unpacked/quintrel.exe" |
+    sed -n '/The .rsrc Resource Directory/,$p' | grep -oE '^0[0-9a-f]{2}   Entry: ID: 0x0000[0-9a-f]{2}')
+  grep -q 'ID: 0x000010' <<<"$resources" && grep -q 'ID: 0x000018' <<<"$resources" ||
+    fail "quintrel.exe lacks its version resource or its manifest: $resources"
+}
+
 stage_windows() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
     apt-get update -qq
   fi
-  install g++ make cmake libgtest-dev unzip g++-mingw-w64-i686-posix \
+  install g++ make cmake libgtest-dev unzip mandoc g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
   echo "== The README's Windows build, which asks for no test tool"
   run_readme_build build/win-i686
@@ -78,12 +96,17 @@ stage_windows() {
 
   # The 32-bit program is what ships; Wine runs it where the kernel runs 32-bit code. Elsewhere
   # the same source, built for x86-64, is what the Windows tests run.
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  # The probe runs Wine's 32-bit loader itself: only a kernel that runs 32-bit code starts it.
+  local probe
+  if probe=$(/usr/lib/wine/wine --version 2>&1); then
     wine_arch=i686 wine_loader=/usr/lib/wine/wine
+    echo "The Windows tests run the 32-bit program, build/win-i686: Wine's 32-bit loader runs" \
+      "here ($probe)."
   else
     wine_arch=x86_64 wine_loader=/usr/lib/wine/wine64
-    echo "NOTE: this kernel cannot run 32-bit programs; the Windows tests run the x86-64 build" \
-      "under wine64, and build/win-i686/quintrel.exe is built but not run."
+    echo "NOTE: the Windows tests run the x86-64 build of the same source, build/win-x86_64:" \
+      "Wine's 32-bit loader does not start here (${probe##*: }), so this kernel runs no 32-bit" \
+      "code; build/win-i686/quintrel.exe is built but not run."
   fi
 
   echo "== The Windows tests' helpers and unit tests, for $wine_arch"
@@ -97,7 +120,7 @@ stage_windows() {
   unpacked=$root/build/win-$wine_arch/unpacked
   rm -rf "$unpacked" && mkdir -p "$unpacked"
   unzip -q "build/win-$wine_arch/quintrel-$version-win-$wine_arch.zip" -d "$unpacked"
-  test -f "$unpacked/README-Windows.txt"
+  check_windows_package "$unpacked"
 
   echo "== Wine prefix for this run"
   export WINEPREFIX=$root/build/wineprefix WINELOADER=$wine_loader WINEDEBUG=-all

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -147,6 +148,41 @@ TEST_F(WindowsEndToEnd, FailuresGiveTheReportOnStandardError) {
   }
 }
 
+TEST_F(WindowsEndToEnd, TheProgramCarriesItsVersionAndManifest) {
+  RunOptions options;
+  options.program = WINE_LOADER;
+  options.argv0 = WINE_LOADER;
+  options.args = {WindowsPath(RESOURCES_EXE), WindowsPath(QUINTREL_EXE)};
+  const RunResult result = RunProgram(options);
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  const std::string::size_type manifest_at = result.out.find("Manifest=");
+  ASSERT_NE(manifest_at, std::string::npos) << result.out;
+  EXPECT_EQ(result.out.substr(0, manifest_at),
+            "CompanyName=The Quintrel developers\r\n"
+            "FileDescription=Quintrel tab counter\r\n"
+            "FileVersion=" QUINTREL_VERSION
+            "\r\n"
+            "InternalName=quintrel\r\n"
+            "LegalCopyright=Copyright (c) 2026 The Quintrel developers. MIT licence.\r\n"
+            "OriginalFilename=quintrel.exe\r\n"
+            "ProductName=Quintrel\r\n"
+            "ProductVersion=" QUINTREL_VERSION "\r\n");
+  const std::string manifest = result.out.substr(manifest_at);
+  for (const char* setting : {
+           "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+           "<supportedOS Id=\"{e2011457-1546-43c5-a5fe-008deee3d3f0}\"/>",
+           "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",
+           "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",
+           "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",
+           "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+           ">true</longPathAware>",
+       }) {
+    EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
+  }
+  EXPECT_EQ(manifest.find("activeCodePage"), std::string::npos)
+      << "texts stay in the ANSI code page";
+}
+
 // A write that takes nothing and reports success must end the run, not spin (launch.exe ends a
 // program still running after 20 s with exit code 124).
 TEST_F(WindowsEndToEnd, AnOutputThatTakesNothingEndsTheRunWithTheFailureReport) {
@@ -197,6 +233,17 @@ TEST_F(DocumentedBatchFiles, CheckTellsEachOutcome) {
   const RunResult result = RunBatchFile("run.bat");
   EXPECT_EQ(result.out, Report(2, "c,d.txt") + "c,d.txt holds tabs\r\n" + Missing(Full("e f.txt")) +
                             "quintrel could not check e f.txt (error level 2)\r\n");
+}
+
+// The text in the .zip shows check.bat too, in CR LF lines indented by two blanks.
+TEST_F(DocumentedBatchFiles, TheWindowsReadmeShowsCheckAsTheReadmeDoes) {
+  const std::string exe = QUINTREL_EXE;
+  std::ifstream in(exe.substr(0, exe.rfind('/')) + "/README-Windows.txt", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string indented;
+  std::istringstream example(DocumentedExample(README_PATH, "check.bat"));
+  for (std::string line; std::getline(example, line);) indented += "  " + line + "\r\n";
+  EXPECT_NE(text.find(indented), std::string::npos) << text;
 }
 
 TEST_F(DocumentedBatchFiles, CleanListsTheFilesWithoutTabs) {
