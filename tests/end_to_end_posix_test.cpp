@@ -356,10 +356,13 @@ TEST_F(EndToEnd, AFifoIsReadUntilItsWriterGoesAway) {
 
 class FaultInjected : public EndToEnd {
  protected:
-  RunResult RunWithFault(const char* fault, const std::string& name) {
-    setenv("QUINTREL_TEST_FAULT", fault, 1);
+  // processors: how many the program is told it may run on; 0 leaves the machine's own.
+  RunResult RunWithFault(const std::string& fault, const std::string& name, int processors = 0) {
+    setenv("QUINTREL_TEST_FAULT", fault.c_str(), 1);
+    if (processors > 0) setenv("QUINTREL_TEST_PROCESSORS", std::to_string(processors).c_str(), 1);
     const RunResult result = Run({name}, Output::kFile, QUINTREL_FAULT_INJECTION_PATH);
     unsetenv("QUINTREL_TEST_FAULT");
+    unsetenv("QUINTREL_TEST_PROCESSORS");
     return result;
   }
 };
@@ -396,8 +399,7 @@ TEST_F(FaultInjected, AReadErrorCountsOnlyWhereTheTextReachesIt) {
     if (c.ctrl_z != 0) text[c.ctrl_z] = '\x1a';
     const std::string name = std::string("ctrlz-") + std::to_string(c.ctrl_z) + ".txt";
     Fixture(name, text);
-    const RunResult result =
-        RunWithFault(("read-error-at:" + std::to_string(failing)).c_str(), name);
+    const RunResult result = RunWithFault("read-error-at:" + std::to_string(failing), name);
     if (c.counted) {
       EXPECT_EQ(result.out, Report(static_cast<int>(c.ctrl_z), dir_.Join(name))) << c.name;
       EXPECT_EQ(result.err, "") << c.name;
@@ -418,6 +420,57 @@ TEST_F(FaultInjected, AFileThatChangesWhileReadIsCountedToItsRealEnd) {
   EXPECT_EQ(RunWithFault("grow", "growing.txt").out,
             Report((1 << 20) + 2, dir_.Join("growing.txt")));
   EXPECT_EQ(RunWithFault("shrink", "shrinking.txt").out, Report(block, dir_.Join("shrinking.txt")));
+}
+
+// A file large enough to be shared among four workers, each reading chunks of 8 MiB: the count
+// and the error are those of one pass from the start.
+TEST_F(FaultInjected, WorkersSharingALargeFileCountAsOnePass) {
+  constexpr std::size_t kChunk = 8 << 20;
+  constexpr std::size_t kSize = 3 * kChunk + 1000;
+  struct Case {
+    const char* what;
+    std::size_t ctrl_z;   // 0 for none
+    std::size_t failing;  // the offset whose reads fail; 0 for none
+    int tabs;             // -1: the failure report
+  };
+  const Case cases[] = {
+      {"a Ctrl-Z near the start", 1000, 0, 1000},
+      {"a Ctrl-Z on the first byte of the second chunk", kChunk, 0, static_cast<int>(kChunk)},
+      {"a Ctrl-Z on the last byte", kSize - 1, 0, static_cast<int>(kSize - 1)},
+      {"an error in the second chunk", 0, kChunk + 100, -1},
+      {"an error past a Ctrl-Z in the first chunk", 1000, kChunk + 100, 1000},
+      {"an error in the first chunk past its Ctrl-Z", 1000, 5000, 1000},
+      {"an error in the first chunk before a Ctrl-Z in the third", 2 * kChunk + 5, 5000, -1},
+  };
+  std::string text(kSize, '\t');
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.ctrl_z != 0) text[c.ctrl_z] = '\x1a';
+    dir_.WriteFile("large.txt", text);
+    if (c.ctrl_z != 0) text[c.ctrl_z] = '\t';
+    const std::string fault = c.failing != 0 ? "read-error-at:" + std::to_string(c.failing) : "";
+    const RunResult result = RunWithFault(fault, "large.txt", 4);
+    if (c.tabs >= 0) {
+      EXPECT_EQ(result.out, Report(c.tabs, dir_.Join("large.txt")));
+      EXPECT_EQ(result.err, "");
+      EXPECT_EQ(result.exit_code, 1);
+    } else {
+      EXPECT_EQ(result.out, "");
+      ExpectFailureReport(result.err, "EInOutError", "I/O error 1117.", "quintrel_fault_injection");
+      EXPECT_EQ(result.exit_code, 2);
+    }
+  }
+}
+
+TEST_F(FaultInjected, ALargeFileThatChangesWhileWorkersReadIsCountedToItsRealEnd) {
+  const std::string tabs(3 * (8 << 20), '\t');
+  dir_.WriteFile("growing.txt", tabs);
+  dir_.WriteFile("shrinking.txt", tabs);
+  EXPECT_EQ(RunWithFault("grow", "growing.txt", 4).out,
+            Report(static_cast<int>(tabs.size()) + 2, dir_.Join("growing.txt")));
+  // The first whole read is all that the file held before it was cut.
+  EXPECT_EQ(RunWithFault("shrink", "shrinking.txt", 4).out,
+            Report(512 * 1024, dir_.Join("shrinking.txt")));
 }
 
 }  // namespace

@@ -1,24 +1,29 @@
 // Faults that another process or the system could cause at a given moment, made certain for the
-// test-only program quintrel_fault_injection. The linker sends the program's stat() and read()
-// here (--wrap); QUINTREL_TEST_FAULT picks the fault:
-//   vanish      the file is removed right after the existence test has found it
+// test-only program quintrel_fault_injection. The linker sends the program's stat(), read(),
+// pread() and sched_getaffinity() here (--wrap); QUINTREL_TEST_FAULT picks the fault:
+//   vanish           the file is removed right after the existence test has found it
 //   read-error-at:N  every read of the file that covers its offset N fails with EIO, as a bad
 //                    sector or (on Windows) a locked byte range does
-//   grow        two tabs are appended to the file after its first read
-//   shrink      the file is cut to nothing after its first read
+//   grow             two tabs are appended to the file after its first read
+//   shrink           the file is cut to nothing after its first read
+// and QUINTREL_TEST_PROCESSORS=N gives the program N processors to share a large file among.
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 extern "C" {
-
 int __real_stat(const char* path, struct stat* status);
 ssize_t __real_read(int fd, void* buffer, size_t size);
+ssize_t __real_pread(int fd, void* buffer, size_t size, off_t offset);
+int __real_sched_getaffinity(pid_t pid, size_t size, cpu_set_t* set);
+}
 
 namespace {
 
@@ -26,8 +31,6 @@ bool Fault(const char* name) {
   const char* fault = std::getenv("QUINTREL_TEST_FAULT");
   return fault != nullptr && std::strcmp(fault, name) == 0;
 }
-
-int g_reads = 0;
 
 // The N of "read-error-at:N", or -1.
 off_t FailingOffset() {
@@ -37,11 +40,8 @@ off_t FailingOffset() {
   return std::strtoll(fault + sizeof prefix - 1, nullptr, 10);
 }
 
-bool CoversFailingOffset(int fd, size_t size) {
-  const off_t failing = FailingOffset();
-  if (failing < 0) return false;
-  const off_t at = lseek(fd, 0, SEEK_CUR);
-  return at <= failing && failing < at + static_cast<off_t>(size);
+bool Covers(off_t at, size_t size, off_t offset) {
+  return offset >= 0 && at <= offset && offset < at + static_cast<off_t>(size);
 }
 
 void ChangeFile(int fd, bool grow) {
@@ -52,7 +52,30 @@ void ChangeFile(int fd, bool grow) {
   close(writer);
 }
 
+// Reads of the file one at a time, so that a change lands between two whole reads even when
+// several readers share the file.
+std::mutex g_reads_of_the_file;
+bool g_changed = false;
+
+template <class Read>
+ssize_t ReadWithFault(int fd, off_t at, size_t size, Read read) {
+  if (Covers(at, size, FailingOffset())) {
+    errno = EIO;
+    return -1;
+  }
+  if (!Fault("grow") && !Fault("shrink")) return read();
+  std::lock_guard<std::mutex> lock(g_reads_of_the_file);
+  const ssize_t count = read();
+  if (!g_changed) {
+    g_changed = true;
+    ChangeFile(fd, Fault("grow"));
+  }
+  return count;
+}
+
 }  // namespace
+
+extern "C" {
 
 int __wrap_stat(const char* path, struct stat* status) {
   const int result = __real_stat(path, status);
@@ -60,17 +83,24 @@ int __wrap_stat(const char* path, struct stat* status) {
   return result;
 }
 
+// Descriptors 0 to 2 are the standard ones; the file being counted is above them.
 ssize_t __wrap_read(int fd, void* buffer, size_t size) {
-  // Descriptors 0 to 2 are the standard ones; the file being counted is above them.
   if (fd <= STDERR_FILENO) return __real_read(fd, buffer, size);
-  ++g_reads;
-  if (CoversFailingOffset(fd, size)) {
-    errno = EIO;
-    return -1;
-  }
-  const ssize_t count = __real_read(fd, buffer, size);
-  if (g_reads == 1 && (Fault("grow") || Fault("shrink"))) ChangeFile(fd, Fault("grow"));
-  return count;
+  return ReadWithFault(fd, lseek(fd, 0, SEEK_CUR), size,
+                       [&] { return __real_read(fd, buffer, size); });
+}
+
+ssize_t __wrap_pread(int fd, void* buffer, size_t size, off_t offset) {
+  if (fd <= STDERR_FILENO) return __real_pread(fd, buffer, size, offset);
+  return ReadWithFault(fd, offset, size, [&] { return __real_pread(fd, buffer, size, offset); });
+}
+
+int __wrap_sched_getaffinity(pid_t pid, size_t size, cpu_set_t* set) {
+  const char* processors = std::getenv("QUINTREL_TEST_PROCESSORS");
+  if (processors == nullptr) return __real_sched_getaffinity(pid, size, set);
+  CPU_ZERO_S(size, set);
+  for (int cpu = 0; cpu < std::atoi(processors); ++cpu) CPU_SET_S(cpu, size, set);
+  return 0;
 }
 
 }  // extern "C"

@@ -16,6 +16,7 @@ set(QUINTREL_POSIX_UNIT_TESTS
   src/platform/os/file_posix_test.cpp
   src/platform/text_reader_test.cpp
   src/platform/text_writer_test.cpp
+  src/scan/parallel_count_test.cpp
   src/scan/tally_tabs_test.cpp
 )
 set(QUINTREL_WINDOWS_UNIT_TESTS

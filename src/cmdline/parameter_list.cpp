@@ -49,9 +49,8 @@ void BuildParameterList(const std::string& raw_command_line, bool lower_switch_i
   const int count = list->Count();
   for (int i = 0; i < count; ++i) {
     if (!IsSwitchItem(list->Get(i))) continue;
-    std::string lowered = LowerSwitchItem(list->Get(i));
-    list->Delete(i);
-    list->Insert(i, std::move(lowered));
+    // In place: deleting and inserting would move every later item, once per switch item.
+    list->Put(i, LowerSwitchItem(list->Get(i)));
   }
 }
 

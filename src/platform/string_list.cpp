@@ -33,14 +33,9 @@ void TStringList::Add(std::string item) {
   items_.push_back(std::move(item));
 }
 
-void TStringList::Insert(int index, std::string item) {
-  CheckIndex(index, Count() + 1);
-  items_.insert(items_.begin() + index, std::move(item));
-}
-
-void TStringList::Delete(int index) {
+void TStringList::Put(int index, std::string item) {
   CheckIndex(index, Count());
-  items_.erase(items_.begin() + index);
+  items_[static_cast<std::size_t>(index)] = std::move(item);
 }
 
 void TStringList::SetDelimitedText(const std::string& text) {

@@ -14,8 +14,8 @@ class TStringList {
   const std::string& Get(int index) const;
   const std::vector<std::string>& Items() const { return items_; }
   void Add(std::string item);
-  void Insert(int index, std::string item);
-  void Delete(int index);
+  /// Replaces the item at index.
+  void Put(int index, std::string item);
   void Clear() { items_.clear(); }
 
   void SetDelimiter(char delimiter) { delimiter_ = delimiter; }

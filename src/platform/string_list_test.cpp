@@ -24,9 +24,8 @@ TEST(StringList, AnIndexOutsideTheListRaisesStringListError) {
   const Case cases[] = {
       {"Get", 2, [](TStringList& l) { l.Get(2); }},
       {"Get", -1, [](TStringList& l) { l.Get(-1); }},
-      {"Insert", 3, [](TStringList& l) { l.Insert(3, "x"); }},
-      {"Insert", -1, [](TStringList& l) { l.Insert(-1, "x"); }},
-      {"Delete", 2, [](TStringList& l) { l.Delete(2); }},
+      {"Put", 2, [](TStringList& l) { l.Put(2, "x"); }},
+      {"Put", -1, [](TStringList& l) { l.Put(-1, "x"); }},
   };
   for (const Case& c : cases) {
     try {
@@ -40,15 +39,12 @@ TEST(StringList, AnIndexOutsideTheListRaisesStringListError) {
   }
 }
 
-TEST(StringList, InsertAndDeleteReachBothEnds) {
+TEST(StringList, PutReplacesOneItemInPlace) {
   TStringList list;
-  list.Add("b");
-  list.Insert(1, "c");
-  list.Insert(0, "a");
-  EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b", "c"}));
-  list.Delete(2);
-  list.Delete(0);
-  EXPECT_EQ(list.Items(), std::vector<std::string>{"b"});
+  for (const char* item : {"a", "b", "c"}) list.Add(item);
+  list.Put(0, "A");
+  list.Put(2, "C");
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"A", "b", "C"}));
 }
 
 }  // namespace

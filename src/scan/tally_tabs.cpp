@@ -1,6 +1,8 @@
 #include "scan/tally_tabs.h"
 
 #include "platform/exceptions.h"
+#include "platform/os/process.h"
+#include "scan/parallel_count.h"
 #include "scan/text_scan.h"
 
 namespace QuintrelU {
@@ -18,7 +20,14 @@ bool TallyTabs(const std::string& file_name, std::int64_t& count) {
   count = 0;
   Runtime::TextReader reader(file_name);
   Runtime::IoCheck(reader.Open());
-  Runtime::IoCheck(reader.ReadEach(CountTabsInBlock, &count));
+  std::uint64_t size = 0;
+  const ParallelPlan plan =
+      reader.SizeOfRegularFile(&size) ? PlanFor(size, os::ProcessorCount()) : ParallelPlan{1, 0};
+  if (plan.workers > 1) {
+    Runtime::IoCheck(CountTabsInParallel(reader, size, plan, &count));
+  } else {
+    Runtime::IoCheck(reader.ReadEach(CountTabsInBlock, &count));
+  }
   Runtime::IoCheck(reader.Close());
   return true;
 }

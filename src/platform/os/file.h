@@ -16,6 +16,18 @@ int OpenFileForReading(const char* name, FileHandle* handle);
 /// has gone away.
 int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read);
 
+/// Reads up to size bytes from offset, as ReadFromFile does; readers on other handles of the same
+/// file may read at the same time.
+int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::uint32_t size,
+                   std::uint32_t* bytes_read);
+
+/// The size of a regular file; false for anything else (a pipe, a FIFO, a device), which can
+/// only be read front to back.
+bool SizeOfRegularFile(FileHandle handle, std::uint64_t* size);
+
+/// Another handle on the same open file, for a reader of its own.
+int OpenAnotherReader(FileHandle file, FileHandle* reader);
+
 int CloseFile(FileHandle handle);
 
 /// Writes all size bytes.

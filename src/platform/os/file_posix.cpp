@@ -73,6 +73,35 @@ int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint3
   return 0;
 }
 
+int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::uint32_t size,
+                   std::uint32_t* bytes_read) {
+  ssize_t count;
+  do {
+    count = pread(static_cast<int>(handle), buffer, size, static_cast<off_t>(offset));
+  } while (count < 0 && errno == EINTR);
+  if (count < 0) {
+    *bytes_read = 0;
+    return WindowsErrorFromErrno(errno);
+  }
+  *bytes_read = static_cast<std::uint32_t>(count);
+  return 0;
+}
+
+bool SizeOfRegularFile(FileHandle handle, std::uint64_t* size) {
+  struct stat status;
+  if (fstat(static_cast<int>(handle), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  *size = static_cast<std::uint64_t>(status.st_size);
+  return true;
+}
+
+// Positioned reads share one descriptor safely; a duplicate keeps the closing symmetric.
+int OpenAnotherReader(FileHandle file, FileHandle* reader) {
+  const int fd = fcntl(static_cast<int>(file), F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+  if (fd < 0) return WindowsErrorFromErrno(errno);
+  *reader = fd;
+  return 0;
+}
+
 int CloseFile(FileHandle handle) {
   // After EINTR the descriptor is already released on Linux; closing again could hit another.
   if (close(static_cast<int>(handle)) != 0 && errno != EINTR) return WindowsErrorFromErrno(errno);

@@ -31,6 +31,36 @@ int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint3
   return error == ERROR_BROKEN_PIPE ? 0 : static_cast<int>(error);
 }
 
+int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::uint32_t size,
+                   std::uint32_t* bytes_read) {
+  OVERLAPPED at = {};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD count = 0;
+  const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, &at);
+  *bytes_read = ok ? count : 0;
+  if (ok) return 0;
+  const DWORD error = GetLastError();
+  // Reading at or past the end answers so on a handle read at an offset.
+  return error == ERROR_HANDLE_EOF ? 0 : static_cast<int>(error);
+}
+
+bool SizeOfRegularFile(FileHandle handle, std::uint64_t* size) {
+  LARGE_INTEGER file_size;
+  if (GetFileType(ToHandle(handle)) != FILE_TYPE_DISK) return false;
+  if (!GetFileSizeEx(ToHandle(handle), &file_size)) return false;
+  *size = static_cast<std::uint64_t>(file_size.QuadPart);
+  return true;
+}
+
+// A file object of its own: synchronous reads on one file object are done one at a time.
+int OpenAnotherReader(FileHandle file, FileHandle* reader) {
+  const HANDLE other = ReOpenFile(ToHandle(file), GENERIC_READ, FILE_SHARE_READ, 0);
+  if (other == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
+  *reader = reinterpret_cast<FileHandle>(other);
+  return 0;
+}
+
 int CloseFile(FileHandle handle) {
   return CloseHandle(ToHandle(handle)) ? 0 : static_cast<int>(GetLastError());
 }

@@ -12,6 +12,9 @@ void PrepareProcess();
 
 [[noreturn]] void ExitProcess(int exit_code);
 
+/// How many processors this process may run on (its affinity), at least 1.
+unsigned ProcessorCount();
+
 struct CodeLocation {
   std::string module_name;  // the module's file name without its directory
   std::uint32_t offset;     // from the start of that module

@@ -1,3 +1,4 @@
+#include <sched.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,6 +20,13 @@ void PrepareProcess() {
 
 void ExitProcess(int exit_code) {
   std::exit(exit_code);
+}
+
+unsigned ProcessorCount() {
+  cpu_set_t allowed;
+  if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return 1;
+  const int count = CPU_COUNT(&allowed);
+  return count > 0 ? static_cast<unsigned>(count) : 1;
 }
 
 CodeLocation LocateCode(const void* address) {

@@ -13,6 +13,15 @@ void ExitProcess(int exit_code) {
   ::ExitProcess(static_cast<UINT>(exit_code));
 }
 
+unsigned ProcessorCount() {
+  DWORD_PTR process_mask = 0;
+  DWORD_PTR system_mask = 0;
+  if (!GetProcessAffinityMask(GetCurrentProcess(), &process_mask, &system_mask)) return 1;
+  unsigned count = 0;
+  for (; process_mask != 0; process_mask &= process_mask - 1) ++count;
+  return count > 0 ? count : 1;
+}
+
 CodeLocation LocateCode(const void* address) {
   MEMORY_BASIC_INFORMATION region = {};
   char path[MAX_PATH] = "";
