@@ -24,6 +24,8 @@ for stage in "${stages[@]}"; do
 done
 
 install() { scripts/install-packages.sh "$@"; }
+# shellcheck source=scripts/wine.sh
+source scripts/wine.sh
 fail() { echo "FAILED: $*" >&2; exit 1; }
 configure() { cmake -S . -DQUINTREL_WERROR=ON "$@" >/dev/null; }
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
@@ -94,21 +96,7 @@ stage_windows() {
     (cd "build/win-$arch" && cpack >/dev/null)
   done
 
-  # The 32-bit program is what ships; Wine runs it where the kernel runs 32-bit code. Elsewhere
-  # the same source, built for x86-64, is what the Windows tests run.
-  # The probe runs Wine's 32-bit loader itself: only a kernel that runs 32-bit code starts it.
-  local probe
-  if probe=$(/usr/lib/wine/wine --version 2>&1); then
-    wine_arch=i686 wine_loader=/usr/lib/wine/wine
-    echo "The Windows tests run the 32-bit program, build/win-i686: Wine's 32-bit loader runs" \
-      "here ($probe)."
-  else
-    wine_arch=x86_64 wine_loader=/usr/lib/wine/wine64
-    echo "NOTE: the Windows tests run the x86-64 build of the same source, build/win-x86_64:" \
-      "Wine's 32-bit loader does not start here (${probe##*: }), so this kernel runs no 32-bit" \
-      "code; build/win-i686/quintrel.exe is built but not run."
-  fi
-
+  choose_wine
   echo "== The Windows tests' helpers and unit tests, for $wine_arch"
   configure -B "build/win-tests-$wine_arch" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$wine_arch.cmake \
     -DQUINTREL_TESTS=ON
@@ -123,14 +111,7 @@ stage_windows() {
   check_windows_package "$unpacked"
 
   echo "== Wine prefix for this run"
-  export WINEPREFIX=$root/build/wineprefix WINELOADER=$wine_loader WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  mkdir -p "$WINEPREFIX"
-  # One server for the whole stage, started before anything else, so that no test pays for
-  # Wine's start-up.
-  /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
-  trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
-  "$wine_loader" wineboot -i >/dev/null 2>&1
+  start_wine "$root/build/wineprefix"
 
   echo "== The Windows program's tests under Wine"
   configure_linux_tests -DQUINTREL_WINDOWS_TEST_DIR="$root/build/win-tests-$wine_arch" \

@@ -183,6 +183,19 @@ TEST_F(WindowsEndToEnd, TheProgramCarriesItsVersionAndManifest) {
       << "texts stay in the ANSI code page";
 }
 
+// A file large enough to be shared among the processors that Wine reports, each reading at
+// offsets through a handle of its own.
+TEST_F(WindowsEndToEnd, ALargeFileCountsAsOnePass) {
+  constexpr std::size_t kChunk = 8 << 20;
+  std::string text(2 * kChunk + 4096, '\t');
+  dir_.WriteFile("large.txt", text);
+  EXPECT_EQ(Run("Quintrel large.txt").out, Report(static_cast<int>(text.size()), "large.txt"));
+  text[2 * kChunk + 1] = '\x1a';
+  text[kChunk] = '\x1a';
+  dir_.WriteFile("large.txt", text);
+  EXPECT_EQ(Run("Quintrel large.txt").out, Report(static_cast<int>(kChunk), "large.txt"));
+}
+
 // A write that takes nothing and reports success must end the run, not spin (launch.exe ends a
 // program still running after 20 s with exit code 124).
 TEST_F(WindowsEndToEnd, AnOutputThatTakesNothingEndsTheRunWithTheFailureReport) {
