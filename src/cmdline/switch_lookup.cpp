@@ -85,8 +85,9 @@ bool FindCmdLineSwitch(const std::string& name) {
 
 bool FindLongHelp() {
   if (os::kLongHelpArgument == nullptr) return false;
+  const std::string_view help = os::kLongHelpArgument;
   for (const std::string& argument : Runtime::Arguments()) {
-    if (argument == os::kLongHelpArgument) return true;
+    if (argument == help) return true;
   }
   return false;
 }

@@ -1,5 +1,7 @@
 #include "platform/os/argv_line.h"
 
+#include <cstring>
+
 #include "platform/os/command_line.h"
 
 namespace os {
@@ -26,6 +28,9 @@ void AppendQuoted(const char* argument, std::string* line) {
 
 std::string JoinArgumentsAsCommandLine(int argc, const char* const* argv) {
   std::string line;
+  std::size_t most = 0;  // each argument quoted, every quote doubled
+  for (int i = 0; i < argc; ++i) most += 2 * std::strlen(argv[i]) + 3;
+  line.reserve(most);
   for (int i = 0; i < argc; ++i) {
     if (i > 0) line.push_back(' ');
     if (NeedsQuotes(argv[i])) {
