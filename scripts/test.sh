@@ -53,8 +53,13 @@ stage_unit() {
   echo "== Source format (clang-format, .clang-format)"
   find src tests fuzz bench -name '*.cpp' -o -name '*.h' | sort |
     xargs clang-format --dry-run -Werror
-  echo "== The README's Linux build, which asks for no test tool"
+  echo "== The README's Linux build, which asks for no test tool, and its first command"
   run_readme_build build/posix
+  local first report
+  first=$(grep -m1 '^scripts/build.sh && ' README.md | sed 's/ *#.*//')
+  report=$(eval "$first" | tail -n 1) || [ $? = 1 ] || fail "the README's first command: $first"
+  [ "$report" = "Quintrel: 5 Tabs found in $root/samples/notes.txt" ] ||
+    fail "the README's first command said [$report]"
   echo "== Linux unit and end-to-end tests"
   configure_linux_tests
   cmake --build build/test-posix
