@@ -15,6 +15,9 @@ namespace {
 // Chunks large enough that a worker reads several blocks per hand-out, small enough that the
 // workers read close together in the file and finish close together.
 constexpr std::uint64_t kChunkSize = 8 << 20;
+// The results wait in memory until they are added up in file order, one per chunk: so many at
+// the most, whatever the file's size.
+constexpr std::uint64_t kMostChunks = 4096;
 // Below two chunks a thread costs more than it saves.
 constexpr std::uint64_t kSmallestParallelFile = 2 * kChunkSize;
 // Bounds the concurrent reads (and the blocks in memory: one each). On a spinning disk the
@@ -82,10 +85,11 @@ int Combine(const Work& work, std::int64_t* tab_total, bool* stopped) {
 
 ParallelPlan PlanFor(std::uint64_t size, unsigned processors) {
   if (size < kSmallestParallelFile || processors < 2) return {1, kChunkSize};
-  const std::uint64_t chunks = (size + kChunkSize - 1) / kChunkSize;
+  const std::uint64_t chunk_size = std::max(kChunkSize, (size + kMostChunks - 1) / kMostChunks);
+  const std::uint64_t chunks = (size + chunk_size - 1) / chunk_size;
   const auto workers =
       static_cast<unsigned>(std::min<std::uint64_t>({processors, kMostWorkers, chunks}));
-  return {workers, kChunkSize};
+  return {workers, chunk_size};
 }
 
 int CountTabsInParallel(Runtime::TextReader& reader, std::uint64_t size, const ParallelPlan& plan,

@@ -64,6 +64,8 @@ TEST(ParallelCount, OnlyALargeFileOnSeveralProcessorsIsShared) {
   EXPECT_LE(PlanFor(kLarge, 256).workers, 8u) << "concurrent reads stay bounded";
   const ParallelPlan two_chunks = PlanFor(2 * PlanFor(kLarge, 2).chunk_size, 8);
   EXPECT_EQ(two_chunks.workers, 2u) << "no more workers than chunks";
+  constexpr std::uint64_t kHuge = std::uint64_t{1} << 50;
+  EXPECT_LE(kHuge / PlanFor(kHuge, 8).chunk_size, 4096u) << "the results held stay bounded";
 }
 
 }  // namespace
