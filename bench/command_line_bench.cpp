@@ -2,6 +2,7 @@
 // lowering, and the switch lookup over the raw line and over arguments passed apart. Bytes per
 // second stay flat when the cost grows with the line, not faster.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <benchmark/benchmark.h>
@@ -46,9 +47,10 @@ void BM_SwitchLookupOnTheRawLine(benchmark::State& state) {
 }
 
 void BM_SwitchLookupAmongArguments(benchmark::State& state) {
-  std::vector<std::string> arguments = Arguments(state.range(0));
-  arguments.push_back("/Q");
-  const std::int64_t bytes = static_cast<std::int64_t>(RawLine(arguments).size());
+  std::vector<std::string> words = Arguments(state.range(0));
+  words.push_back("/Q");
+  const std::vector<std::string_view> arguments(words.begin(), words.end());
+  const std::int64_t bytes = static_cast<std::int64_t>(RawLine(words).size());
   for (auto _ : state) {
     benchmark::DoNotOptimize(SwitchLookup::FindSwitchAmong(arguments, "?"));
     benchmark::DoNotOptimize(SwitchLookup::FindSwitchAmong(arguments, "Q"));

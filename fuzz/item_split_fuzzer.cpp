@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check.h"
@@ -57,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(Items(raw, false) == words);
 
   // The POSIX switch lookup reads that same argv: a switch is an argument spelt exactly so.
-  const std::vector<std::string> arguments(words.begin() + 1, words.end());
+  const std::vector<std::string_view> arguments(words.begin() + 1, words.end());
   const auto any_of = [&](std::initializer_list<const char*> spellings) {
-    for (const std::string& argument : arguments) {
+    for (std::string_view argument : arguments) {
       for (const char* spelling : spellings) {
         if (argument == spelling) return true;
       }

@@ -36,9 +36,9 @@ const char* ReadArgument(const char* p, std::string* argument) {
   return p;
 }
 
-bool IsSwitch(const std::string& argument, const std::string& name) {
+bool IsSwitch(std::string_view argument, const std::string& name) {
   if (argument.empty() || (argument.front() != '-' && argument.front() != '/')) return false;
-  return os::SameTextIgnoringCase(std::string_view(argument).substr(1), name);
+  return os::SameTextIgnoringCase(argument.substr(1), name);
 }
 
 }  // namespace
@@ -71,8 +71,8 @@ bool FindCmdLineSwitch(const std::string& raw_command_line, const std::string& n
   }
 }
 
-bool FindSwitchAmong(const std::vector<std::string>& arguments, const std::string& name) {
-  for (const std::string& argument : arguments) {
+bool FindSwitchAmong(const std::vector<std::string_view>& arguments, const std::string& name) {
+  for (std::string_view argument : arguments) {
     if (IsSwitch(argument, name)) return true;
   }
   return false;
@@ -86,7 +86,7 @@ bool FindCmdLineSwitch(const std::string& name) {
 bool FindLongHelp() {
   if (os::kLongHelpArgument == nullptr) return false;
   const std::string_view help = os::kLongHelpArgument;
-  for (const std::string& argument : Runtime::Arguments()) {
+  for (std::string_view argument : Runtime::Arguments()) {
     if (argument == help) return true;
   }
   return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace SwitchLookup {
@@ -20,7 +21,7 @@ std::string ParamStr(const std::string& raw_command_line, int index);
 bool FindCmdLineSwitch(const std::string& raw_command_line, const std::string& name);
 
 /// The same among arguments that the system passed apart.
-bool FindSwitchAmong(const std::vector<std::string>& arguments, const std::string& name);
+bool FindSwitchAmong(const std::vector<std::string_view>& arguments, const std::string& name);
 
 /// The same, on the process's own command line: the raw line where the system passes only that
 /// (Windows), otherwise each argument exactly as it was passed (POSIX argv).

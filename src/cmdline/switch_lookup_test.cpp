@@ -1,6 +1,7 @@
 #include "cmdline/switch_lookup.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ TEST(SwitchLookup, ReadsArgumentsAndFindsSwitchesByItsOwnRules) {
 
 TEST(SwitchLookup, ArgumentsPassedApartAreSwitchesOnlyAsAWhole) {
   struct Case {
-    std::vector<std::string> arguments;
+    std::vector<std::string_view> arguments;
     bool quiet;
   };
   const Case cases[] = {
@@ -68,7 +69,7 @@ TEST(SwitchLookup, ArgumentsPassedApartAreSwitchesOnlyAsAWhole) {
   };
   for (const Case& c : cases) {
     std::string shown;
-    for (const std::string& argument : c.arguments) shown += " [" + argument + "]";
+    for (std::string_view argument : c.arguments) shown += " [" + std::string(argument) + "]";
     EXPECT_EQ(SwitchLookup::FindSwitchAmong(c.arguments, "Q"), c.quiet) << shown;
   }
 }

@@ -16,7 +16,7 @@ namespace {
 int g_argc = 0;
 char** g_argv = nullptr;
 std::string g_raw_command_line;
-std::vector<std::string> g_arguments;
+std::vector<std::string_view> g_arguments;
 TextWriter g_standard_output;
 UnitTable g_units(nullptr, 0);
 int g_unwritten_output = 0;  // error code of the last write at shut-down
@@ -97,7 +97,7 @@ const std::string& RawCommandLine() {
   return g_raw_command_line;
 }
 
-const std::vector<std::string>& Arguments() {
+const std::vector<std::string_view>& Arguments() {
   return g_arguments;
 }
 

@@ -17,8 +17,8 @@ constexpr int kExitStartUpFailure = 217;
 /// The raw command line, taken once at start-up.
 const std::string& RawCommandLine();
 
-/// The arguments after the program's name as the C runtime passed them, taken at start-up.
-const std::vector<std::string>& Arguments();
+/// The arguments after the program's name as the C runtime passed them, seen in place.
+const std::vector<std::string_view>& Arguments();
 
 /// Writes text and the line end to standard output, then makes the I/O test.
 void WriteLine(std::string_view text);

@@ -64,23 +64,6 @@ void ReadChunks(Runtime::TextReader* reader, Work* work) {
   }
 }
 
-// The chunks in file order, as one pass would have met them.
-int Combine(const Work& work, std::int64_t* tab_total, bool* stopped) {
-  for (const Chunk& chunk : work.chunks) {
-    *tab_total += chunk.tabs;
-    if (chunk.error != 0) {
-      *stopped = true;
-      return chunk.error;
-    }
-    if (chunk.ended) {
-      *stopped = true;
-      return 0;
-    }
-  }
-  *stopped = false;
-  return 0;
-}
-
 }  // namespace
 
 ParallelPlan PlanFor(std::uint64_t size, unsigned processors) {
@@ -122,9 +105,11 @@ int CountTabsInParallel(Runtime::TextReader& reader, std::uint64_t size, const P
   for (std::thread& thread : threads) thread.join();
   for (const auto& helper : helpers) helper->Close();
 
-  bool stopped = false;
-  const int code = Combine(work, tab_total, &stopped);
-  if (stopped) return code;
+  // The chunks in file order, as one pass would have met them.
+  for (const Chunk& chunk : work.chunks) {
+    *tab_total += chunk.tabs;
+    if (chunk.error != 0 || chunk.ended) return chunk.error;
+  }
   // A file that grew while it was read is read on to its real end.
   Chunk rest;
   const int rest_code =

@@ -30,6 +30,17 @@ int OpenLongPath(const char* name) {
   return fd;
 }
 
+// Makes a read, again when a signal interrupts it, and gives its count and error code.
+template <class Read>
+int ResultOfRead(std::uint32_t* bytes_read, Read read_bytes) {
+  ssize_t count;
+  do {
+    count = read_bytes();
+  } while (count < 0 && errno == EINTR);
+  *bytes_read = count < 0 ? 0 : static_cast<std::uint32_t>(count);
+  return count < 0 ? WindowsErrorFromErrno(errno) : 0;
+}
+
 bool AwaitWritable(FileHandle handle) {
   pollfd output = {static_cast<int>(handle), POLLOUT, 0};
   int ready;
@@ -61,30 +72,14 @@ int OpenFileForReading(const char* name, FileHandle* handle) {
 }
 
 int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read) {
-  ssize_t count;
-  do {
-    count = read(static_cast<int>(handle), buffer, size);
-  } while (count < 0 && errno == EINTR);
-  if (count < 0) {
-    *bytes_read = 0;
-    return WindowsErrorFromErrno(errno);
-  }
-  *bytes_read = static_cast<std::uint32_t>(count);
-  return 0;
+  return ResultOfRead(bytes_read, [&] { return read(static_cast<int>(handle), buffer, size); });
 }
 
 int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::uint32_t size,
                    std::uint32_t* bytes_read) {
-  ssize_t count;
-  do {
-    count = pread(static_cast<int>(handle), buffer, size, static_cast<off_t>(offset));
-  } while (count < 0 && errno == EINTR);
-  if (count < 0) {
-    *bytes_read = 0;
-    return WindowsErrorFromErrno(errno);
-  }
-  *bytes_read = static_cast<std::uint32_t>(count);
-  return 0;
+  return ResultOfRead(bytes_read, [&] {
+    return pread(static_cast<int>(handle), buffer, size, static_cast<off_t>(offset));
+  });
 }
 
 bool SizeOfRegularFile(FileHandle handle, std::uint64_t* size) {

@@ -10,6 +10,18 @@ HANDLE ToHandle(FileHandle handle) {
   return reinterpret_cast<HANDLE>(handle);
 }
 
+// A pipe whose writer has gone away has ended, as a pipe does on POSIX; a read at an offset at or
+// past the end answers that it is there.
+int Read(FileHandle handle, OVERLAPPED* at, void* buffer, std::uint32_t size,
+         std::uint32_t* bytes_read) {
+  DWORD count = 0;
+  const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, at);
+  *bytes_read = ok ? count : 0;
+  if (ok) return 0;
+  const DWORD error = GetLastError();
+  return error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF ? 0 : static_cast<int>(error);
+}
+
 }  // namespace
 
 int OpenFileForReading(const char* name, FileHandle* handle) {
@@ -22,13 +34,7 @@ int OpenFileForReading(const char* name, FileHandle* handle) {
 }
 
 int ReadFromFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t* bytes_read) {
-  DWORD count = 0;
-  const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, nullptr);
-  *bytes_read = ok ? count : 0;
-  if (ok) return 0;
-  const DWORD error = GetLastError();
-  // A pipe whose writer has gone away has ended, as a pipe does on POSIX.
-  return error == ERROR_BROKEN_PIPE ? 0 : static_cast<int>(error);
+  return Read(handle, nullptr, buffer, size, bytes_read);
 }
 
 int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::uint32_t size,
@@ -36,13 +42,7 @@ int ReadFromFileAt(FileHandle handle, std::uint64_t offset, void* buffer, std::u
   OVERLAPPED at = {};
   at.Offset = static_cast<DWORD>(offset);
   at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-  DWORD count = 0;
-  const BOOL ok = ReadFile(ToHandle(handle), buffer, size, &count, &at);
-  *bytes_read = ok ? count : 0;
-  if (ok) return 0;
-  const DWORD error = GetLastError();
-  // Reading at or past the end answers so on a handle read at an offset.
-  return error == ERROR_HANDLE_EOF ? 0 : static_cast<int>(error);
+  return Read(handle, &at, buffer, size, bytes_read);
 }
 
 bool SizeOfRegularFile(FileHandle handle, std::uint64_t* size) {
